@@ -1,0 +1,76 @@
+#include "answer_grid.hpp"
+
+#include "number_text.hpp"
+
+#include <stdexcept>
+
+namespace tessaly {
+
+Cell& AnswerGrid::cell(int index) {
+    if (index < 1 || index > CellCount) {
+        throw std::out_of_range("no cell " + std::to_string(index));
+    }
+    return lblCell[index];
+}
+
+void AnswerGrid::aset(int x, int y, std::int16_t v, Color color) {
+    if (x < 1 || x > 5 || y < 1 || y > 5) {
+        throw std::out_of_range("no cell at " + std::to_string(x) + "," + std::to_string(y));
+    }
+    Cell& target = cell((x - 1) * 5 + y);
+    target.caption = v == -1 ? "X" : numberText(v);
+    target.backColor = color;
+}
+
+void AnswerGrid::ResetArray() {
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            aset(x, y, 0, colors::White);
+        }
+    }
+}
+
+void AnswerGrid::lblCell_Click(int index, std::int16_t& clickOrder) {
+    Cell& target = cell(index);
+    if (target.backColor == colors::Yellow) {
+        target.backColor = colors::White;
+        target.caption = "0";
+        --clickOrder;
+    } else {
+        target.backColor = colors::Yellow;
+        target.caption = numberText(clickOrder);
+        ++clickOrder;
+    }
+}
+
+void AnswerGrid::captionIndexLabels() {
+    for (int i = 1; i <= 5; ++i) {
+        for (int j = 1; j <= 5; ++j) {
+            lblIndex[(i - 1) * 5 + j].caption =
+                "(" + numberText(i - 1) + "," + numberText(j - 1) + ")";
+        }
+    }
+}
+
+bool AnswerGrid::isZeroCell(int index) { return index <= 5 || (index - 1) % 5 == 0; }
+
+void AnswerGrid::ToggleCells(int i, bool turnOn) {
+    const bool visible = i == 1;
+    for (int k = 1; k <= CellCount; ++k) {
+        if (!isZeroCell(k)) {
+            continue;
+        }
+        lblCell[k].visible = visible;
+        if (turnOn) {
+            lblIndex[k].visible = visible;
+        }
+    }
+}
+
+void AnswerGrid::showIndexLabels(bool visible) {
+    for (int k = 1; k <= CellCount; ++k) {
+        lblIndex[k].visible = visible;
+    }
+}
+
+} // namespace tessaly

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "colors.hpp"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tessaly {
+
+// One answer cell: its caption and background colour are the student's answer.
+struct Cell {
+    std::string caption = "?";
+    Color backColor = colors::White;
+    bool visible = true;
+};
+
+// The small coordinate label under a cell.
+struct IndexLabel {
+    std::string caption = "(-,-)";
+    bool visible = true;
+};
+
+// The 25 cells lblCell(1)..lblCell(25) and their labels lblIndex(1)..lblIndex(25);
+// element 0 of each array is unused so that indices read as in the layout.
+class AnswerGrid {
+public:
+    static constexpr int CellCount = 25;
+
+    std::array<Cell, CellCount + 1> lblCell;
+    std::array<IndexLabel, CellCount + 1> lblIndex;
+
+    // Sets cell (x, y), x and y internal 1..5; v == -1 shows "X", any other v
+    // its decimal text. Throws std::out_of_range for a cell that does not exist.
+    void aset(int x, int y, std::int16_t v, Color color);
+
+    // Every cell, hidden ones included, to "0" on white. Leaves visibility alone.
+    void ResetArray();
+
+    // The click rule: exactly yellow unmarks ("0" on white, clickOrder - 1);
+    // anything else marks (clickOrder on yellow, clickOrder + 1).
+    // Throws std::out_of_range for an index outside 1..25.
+    void lblCell_Click(int index, std::int16_t& clickOrder);
+
+    // Captions "(row,column)" in shown indices, "(0,0)" to "(4,4)".
+    void captionIndexLabels();
+
+    // Shows (i == 1) or hides the nine zero cells; with turnOn, their
+    // coordinate labels likewise.
+    void ToggleCells(int i, bool turnOn);
+
+    // Makes all 25 coordinate labels visible or hidden.
+    void showIndexLabels(bool visible);
+
+    static bool isZeroCell(int index);
+
+private:
+    Cell& cell(int index);
+};
+
+} // namespace tessaly

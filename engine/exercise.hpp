@@ -1,0 +1,111 @@
+#pragma once
+
+#include "answer_grid.hpp"
+#include "colors.hpp"
+#include "exercise_state.hpp"
+#include "listing.hpp"
+#include "random_source.hpp"
+
+#include <string>
+
+namespace tessaly {
+
+struct MenuEntry {
+    std::string caption;
+    bool checked = false;
+    bool enabled = true;
+};
+
+// The menu tree of the exercise window: Level, Language and Instructions.
+struct Menus {
+    MenuEntry mnu10{"Level"};
+    MenuEntry mnu11{"Level 1"};
+    MenuEntry mnu12{"Level 2", true};
+    MenuEntry mnu13{"Level 3"};
+    MenuEntry mnu20{"Language"};
+    MenuEntry mnu21{"Java"};
+    MenuEntry mnu22{"BASIC", true};
+    MenuEntry mnu30{"Instructions"};
+};
+
+// The five captions of the student-data frame, written by the sign-in window.
+struct StudentData {
+    std::string lblPeriod = "18";
+    std::string lblID;
+    std::string lblDate;
+    std::string lblName;
+    std::string lblTeacher;
+};
+
+// Everything the exercise window shows and keeps, with the procedures and
+// commands that change it. The window mirrors this after every command.
+class Exercise {
+public:
+    explicit Exercise(RandomSource& random) : random_(random) {}
+
+    ExerciseState state;
+    AnswerGrid grid;
+    Listing listing;
+    Menus menus;
+    StudentData student;
+
+    std::string lblProbNum = "0";
+    std::string lblProbLimit = "0";
+    std::string lblRight = "0";
+    std::string lblWrong = "0";
+    std::string lblScore = "0%";
+    std::string lblLevel = "Level 1";
+    std::string cmdRun = "Test Now!";
+
+    bool fraProgramVisible = false;
+    bool fraArrayVisible = true;
+    bool fraInstructionsVisible = false;
+    bool lblScoreVisible = true;
+    bool cmdStartVisible = true;
+    bool cmdPrintVisible = false;
+    Color backColor = colors::Grey;
+
+    // The window's load: level caption, seeding, first values, first problem.
+    void Form_Load(float secondsSinceMidnight);
+
+    // Drawing a problem: ClickOrder 1, ResetArray, InitializeLoops, DisplayProgram.
+    void cmdNewProgram_Click();
+    void InitializeLoops();
+    void DisplayProgram();
+    void ResetArray() { grid.ResetArray(); }
+
+    // A click on cell 1..25 (throws std::out_of_range for any other index).
+    void lblCell_Click(int index) { grid.lblCell_Click(index, state.ClickOrder); }
+
+    // "Test Now!" (test run and scoring) or "Next" (the next problem).
+    void cmdRun_Click();
+    bool seriesOver() const;
+
+    // Levels: a checked level does nothing; otherwise it redraws the problem.
+    void mnu11_Click() { chooseLevel(1); }
+    void mnu12_Click() { chooseLevel(2); }
+    void mnu13_Click() { chooseLevel(3); }
+    void ToggleCells(int i, bool turnOn) { grid.ToggleCells(i, turnOn); }
+
+    // Languages: Java and BASIC; the current problem stays.
+    void mnu21_Click();
+    void mnu22_Click();
+
+    void cmdStart_Click();
+    void mnu30_Click() { fraInstructionsVisible = true; }
+    void cmdOK_Click() { fraInstructionsVisible = false; }
+
+private:
+    void chooseLevel(int level);
+    MenuEntry& levelEntry(int level);
+    void testRun();
+    void nextProblem();
+    bool replayLoops();
+    bool sweepStrayMarks();
+    void score(bool wrong);
+    void endSeries();
+
+    RandomSource& random_;
+};
+
+} // namespace tessaly
