@@ -52,7 +52,9 @@ void AnswerGrid::captionIndexLabels() {
     }
 }
 
-bool AnswerGrid::isZeroCell(int index) { return index <= 5 || (index - 1) % 5 == 0; }
+bool AnswerGrid::isZeroCell(int index) {
+    return index <= 5 || (index - 1) % 5 == 0;
+}
 
 void AnswerGrid::ToggleCells(int i, bool turnOn) {
     const bool visible = i == 1;

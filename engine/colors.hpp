@@ -10,10 +10,10 @@ using Color = std::uint32_t;
 namespace colors {
 inline constexpr Color Black = 0x000000;
 inline constexpr Color White = 0xFFFFFF;
-inline constexpr Color Yellow = 0x00FFFF;  // a cell marked by the student
-inline constexpr Color Green = 0x00FF00;   // visited by the test run, right
-inline constexpr Color Red = 0x0000FF;     // visited by the test run, wrong or missing
-inline constexpr Color Orange = 0x0080FF;  // marked but never visited
+inline constexpr Color Yellow = 0x00FFFF; // a cell marked by the student
+inline constexpr Color Green = 0x00FF00;  // visited by the test run, right
+inline constexpr Color Red = 0x0000FF;    // visited by the test run, wrong or missing
+inline constexpr Color Orange = 0x0080FF; // marked but never visited
 inline constexpr Color Grey = 0xC0C0C0;
 inline constexpr Color LightGrey = 0xE0E0E0;
 inline constexpr Color LightCyan = 0xFFFFC0;

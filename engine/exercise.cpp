@@ -39,9 +39,13 @@ void Exercise::cmdNewProgram_Click() {
     DisplayProgram();
 }
 
-void Exercise::InitializeLoops() { tessaly::InitializeLoops(state, random_); }
+void Exercise::InitializeLoops() {
+    tessaly::InitializeLoops(state, random_);
+}
 
-void Exercise::DisplayProgram() { listing.DisplayProgram(state); }
+void Exercise::DisplayProgram() {
+    listing.DisplayProgram(state);
+}
 
 void Exercise::mnu21_Click() {
     state.LanguageFlag = FlagTrue;

@@ -9,15 +9,37 @@ namespace {
 using Lines = std::array<const char*, Listing::LineCount>;
 
 // Elements 3 and 4 are the headers and are never taken from these tables.
-constexpr Lines AtCreation = {"Dim X,Y,Order As Integer", "Dim A(4,4) As Integer", "Order = 1",
-                              "For X = 0 to 4", "For Y = 0 to 4", "A(X,Y)=Order",
-                              "Order = Order + 1", "Next Y", "Next X"};
-constexpr Lines Basic = {"Dim X,Y,Order As Integer", "Dim A(4,4) As Integer", "Order = 1", "", "",
-                         "A(X,Y)=Order", "Order = Order+1", "Next Y", "Next X"};
-constexpr Lines Java = {"int x, y, order = 1;", "int a[ ][ ] = new int[5][5];", "order = 1;", "", "",
-                        "a[x][y] = order;", "order++;", "}", "}"};
+constexpr Lines AtCreation = {"Dim X,Y,Order As Integer",
+                              "Dim A(4,4) As Integer",
+                              "Order = 1",
+                              "For X = 0 to 4",
+                              "For Y = 0 to 4",
+                              "A(X,Y)=Order",
+                              "Order = Order + 1",
+                              "Next Y",
+                              "Next X"};
+constexpr Lines Basic = {"Dim X,Y,Order As Integer",
+                         "Dim A(4,4) As Integer",
+                         "Order = 1",
+                         "",
+                         "",
+                         "A(X,Y)=Order",
+                         "Order = Order+1",
+                         "Next Y",
+                         "Next X"};
+constexpr Lines Java = {"int x, y, order = 1;",
+                        "int a[ ][ ] = new int[5][5];",
+                        "order = 1;",
+                        "",
+                        "",
+                        "a[x][y] = order;",
+                        "order++;",
+                        "}",
+                        "}"};
 
-char lower(char variable) { return static_cast<char>(variable - 'A' + 'a'); }
+char lower(char variable) {
+    return static_cast<char>(variable - 'A' + 'a');
+}
 
 } // namespace
 
@@ -58,7 +80,11 @@ void writeFixed(std::array<std::string, Listing::LineCount>& target, const Lines
 }
 } // namespace
 
-void Listing::writeBasicLines() { writeFixed(lblCode, Basic); }
-void Listing::writeJavaLines() { writeFixed(lblCode, Java); }
+void Listing::writeBasicLines() {
+    writeFixed(lblCode, Basic);
+}
+void Listing::writeJavaLines() {
+    writeFixed(lblCode, Java);
+}
 
 } // namespace tessaly

@@ -17,6 +17,8 @@ void InitializeLoops(ExerciseState& state, RandomSource& random);
 std::vector<int> visitedCells(const ExerciseState& state);
 
 // Cell number of internal row x and column y (both 1..5).
-constexpr int cellIndex(int x, int y) { return (x - 1) * 5 + y; }
+constexpr int cellIndex(int x, int y) {
+    return (x - 1) * 5 + y;
+}
 
 } // namespace tessaly

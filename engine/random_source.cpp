@@ -13,7 +13,9 @@ void TimeSeededRandom::seed(float secondsSinceMidnight) {
     generator_.seed(static_cast<std::uint32_t>(secondsSinceMidnight));
 }
 
-float TimeSeededRandom::next() { return floatFrom24Bits(generator_() >> 8); }
+float TimeSeededRandom::next() {
+    return floatFrom24Bits(generator_() >> 8);
+}
 
 float ScriptedRandom::next() {
     if (position_ >= draws_.size()) {

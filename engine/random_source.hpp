@@ -38,7 +38,9 @@ public:
     void seed(float) override {}
     float next() override;
     std::size_t consumed() const { return position_; }
-    void append(const std::vector<float>& more) { draws_.insert(draws_.end(), more.begin(), more.end()); }
+    void append(const std::vector<float>& more) {
+        draws_.insert(draws_.end(), more.begin(), more.end());
+    }
 
 private:
     std::vector<float> draws_;

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "frm_array.hpp"
+
+#include <QDialog>
+
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace tessaly {
+
+// The start-up window: asks for period, class ID, name and teacher, mirrors
+// every keystroke into the exercise window, and opens it on OK.
+class frmSignIn : public QDialog {
+    Q_OBJECT
+public:
+    // Creating the sign-in window creates the exercise window (running its
+    // load), disables it and shows it.
+    explicit frmSignIn(std::unique_ptr<RandomSource> random = nullptr);
+    ~frmSignIn() override;
+
+    tessaly::frmArray& mainWindow() { return *frmArray_; }
+
+    void Timer1_Timer();
+    void txtPeriod_Change();
+    void txtID_Change();
+    void txtName_Change();
+    void txtTeacher_Change();
+    void OnOk();
+    void cmdOk_Click();
+    void cmdExit_Click();
+
+    QLabel* lblFlash = nullptr;
+    QLineEdit* txtPeriod = nullptr;
+    QLineEdit* txtID = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtTeacher = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Whether OK has removed the window for good.
+    bool removed() const { return removed_; }
+
+public slots:
+    void reject() override; // Escape does not leave the sign-in
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    QLineEdit* makeEntry(const QString& caption, int captionTop, int captionWidth, int boxWidth);
+    void Form_Load(std::unique_ptr<RandomSource> random);
+
+    std::unique_ptr<tessaly::frmArray> frmArray_;
+    Color flashBackground_ = colors::PaleYellow;
+    bool removed_ = false;
+};
+
+// Places a window in the middle of the screen it is on.
+void centreOnScreen(QWidget& window);
+
+} // namespace tessaly

@@ -1,0 +1,12 @@
+#include "frm_sign_in.hpp"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tessaly");
+    tessaly::applyTessalyLook(app);
+    tessaly::frmSignIn signIn;
+    signIn.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "colors.hpp"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+class QWidget;
+class QApplication;
+
+namespace tessaly {
+
+// 0x00BBGGRR to QColor.
+QColor toQColor(Color color);
+
+// Twips to pixels at 96 dpi (15 twips a pixel); Qt scales pixels on high-dpi screens.
+int twips(int value);
+QRect twipsRect(int left, int top, int width, int height);
+
+// The layout's fonts, sized in pixels so that the system's dpi setting cannot
+// change the layout; each names metric-compatible stand-ins after the original.
+enum class Face { MsSansSerif, Arial, ArialBlack, TimesNewRoman };
+QFont layoutFont(Face face, double points, bool bold = false);
+
+// Engine text (UTF-8) to and from Qt.
+QString qs(const std::string& text);
+std::string utf8(const QString& text);
+
+// A fixed light look for every desktop: the Fusion style with a light palette,
+// so that a dark theme cannot change a cell's text or background.
+void applyTessalyLook(QApplication& app);
+
+// Background and text colours set explicitly on a widget.
+void setColors(QWidget& widget, Color background, Color text = colors::Black);
+void setTextColor(QWidget& widget, Color text);
+
+// A label that reports clicks, as the grid's cells do.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The date of today in the system's short date format.
+QString shortDate();
+
+// Seconds since midnight, local time, for seeding the exercise.
+float secondsSinceMidnight();
+
+// Ends the program at once: every window goes, nothing is asked.
+void endProgram();
+
+} // namespace tessaly
