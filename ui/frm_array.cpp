@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLayout>
@@ -23,6 +24,24 @@ constexpr int ClientHeight = 7875;
 LabelLook transparent(QFont font = layoutFont(Face::MsSansSerif, 8), bool autoSize = false,
                       bool centred = false) {
     return LabelLook{std::nullopt, false, centred, autoSize, font};
+}
+
+// The largest size of `font`, up to its own, at which every line of `text`
+// fits into `box` unwrapped: stand-in fonts run wider than the original.
+QFont fittingFont(QFont font, const QString& text, QSize box) {
+    const QStringList lines = text.split('\n');
+    while (font.pixelSize() > 8) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& line : lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        if (widest <= box.width() && metrics.lineSpacing() * lines.size() <= box.height()) {
+            break;
+        }
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
 }
 
 LabelLook counter(Color background) {
@@ -147,8 +166,9 @@ void frmArray::buildInstructions(QWidget* client) {
     fraInstructions = makeFrame(client, "Frame1", {240, 480, 7965, 6480}, colors::Grey);
     Text1 = new QPlainTextEdit(fraInstructions);
     Text1->setGeometry(twipsRect(570, 420, 7005, 4800));
-    Text1->setFont(layoutFont(Face::MsSansSerif, 12));
     Text1->setPlainText(QString(InstructionsText).replace("\r\n", "\n"));
+    Text1->setFont(fittingFont(layoutFont(Face::MsSansSerif, 12), Text1->toPlainText(),
+                               Text1->size() - QSize(24, 12)));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setFocusPolicy(Qt::StrongFocus);

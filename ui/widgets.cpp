@@ -54,7 +54,13 @@ void setCaption(QLabel& label, const QString& caption) {
     }
     label.setText(caption);
     if (label.property("autoSize").toBool()) {
+        // A centred label grows about its middle, so that "20" stays clear of
+        // its neighbours just as "1" does.
+        const int middle = label.geometry().center().x();
         label.resize(label.sizeHint());
+        if (label.alignment() & Qt::AlignHCenter) {
+            label.move(middle - label.width() / 2, label.y());
+        }
     }
 }
 

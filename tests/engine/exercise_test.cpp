@@ -23,8 +23,8 @@ TEST(Exercise, LoadOpensAtLevel2WithTheFirstProblemFromTheZeroRow) {
     EXPECT_EQ(test::captionRows(ex.grid), test::AllZero);
     EXPECT_EQ(test::cellVisibility(ex.grid), test::AllShown);
     EXPECT_EQ(test::labelVisibility(ex.grid), test::AllShown);
-    for (auto [k, caption] : {std::pair{1, "(0,0)"}, {2, "(0,1)"}, {6, "(1,0)"}, {23, "(4,2)"},
-                              {25, "(4,4)"}}) {
+    for (auto [k, caption] :
+         {std::pair{1, "(0,0)"}, {2, "(0,1)"}, {6, "(1,0)"}, {23, "(4,2)"}, {25, "(4,4)"}}) {
         EXPECT_EQ(ex.grid.lblIndex[k].caption, caption);
     }
     EXPECT_FALSE(ex.fraProgramVisible);
@@ -36,7 +36,6 @@ TEST(Exercise, LoadOpensAtLevel2WithTheFirstProblemFromTheZeroRow) {
 TEST(Exercise, StartKeepsEarlyMarksAndLocksLevelAndLanguage) {
     test::ScriptedExercise w;
     w.ex.lblCell_Click(7);
-    const std::string listing = test::describe(w.ex).substr(0, 0);
     w.ex.cmdStart_Click();
     EXPECT_EQ(w.ex.lblProbNum, "1");
     EXPECT_FALSE(w.ex.cmdStartVisible);
@@ -44,8 +43,8 @@ TEST(Exercise, StartKeepsEarlyMarksAndLocksLevelAndLanguage) {
     EXPECT_EQ(w.ex.grid.lblCell[7].caption, "1");
     EXPECT_EQ(w.ex.grid.lblCell[7].backColor, colors::Yellow);
     const Menus& m = w.ex.menus;
-    for (const MenuEntry* e : {&m.mnu10, &m.mnu11, &m.mnu12, &m.mnu13, &m.mnu20, &m.mnu21,
-                               &m.mnu22}) {
+    for (const MenuEntry* e :
+         {&m.mnu10, &m.mnu11, &m.mnu12, &m.mnu13, &m.mnu20, &m.mnu21, &m.mnu22}) {
         EXPECT_FALSE(e->enabled) << e->caption;
     }
     EXPECT_TRUE(m.mnu30.enabled);

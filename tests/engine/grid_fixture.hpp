@@ -30,12 +30,18 @@ template <typename Mark> Rows rows(Mark mark) {
 inline Rows colorRows(const AnswerGrid& grid) {
     return rows([&](int k) {
         switch (grid.lblCell[k].backColor) {
-        case colors::White: return '.';
-        case colors::Yellow: return 'Y';
-        case colors::Green: return 'G';
-        case colors::Red: return 'R';
-        case colors::Orange: return 'O';
-        default: return '?';
+        case colors::White:
+            return '.';
+        case colors::Yellow:
+            return 'Y';
+        case colors::Green:
+            return 'G';
+        case colors::Red:
+            return 'R';
+        case colors::Orange:
+            return 'O';
+        default:
+            return '?';
         }
     });
 }

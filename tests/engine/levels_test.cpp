@@ -95,8 +95,7 @@ TEST_P(CheckedLevelTest, ChoosingTheCheckedLevelChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Levels, CheckedLevelTest,
                          ::testing::Values(Stay{"Level2AtLoad", {}, 2}, Stay{"Level1", {1}, 1},
-                                           Stay{"Level2After1", {1, 2}, 2},
-                                           Stay{"Level3", {3}, 3}),
+                                           Stay{"Level2After1", {1, 2}, 2}, Stay{"Level3", {3}, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ToggleCells touches the nine zero cells, and their labels only when asked to.
@@ -129,13 +128,13 @@ const Rows OnlyZeroLabels{"#####", "#....", "#....", "#....", "#...."};
 
 INSTANTIATE_TEST_SUITE_P(
     Levels, ToggleTest,
-    ::testing::Values(
-        Toggle{"HideLeavingShownLabels", 2, false, true, ZeroCellsHidden, AllShown},
-        Toggle{"HideLeavingHiddenLabels", 2, false, false, ZeroCellsHidden, AllHidden},
-        Toggle{"HideWithLabels", 2, true, true, ZeroCellsHidden, ZeroCellsHidden},
-        Toggle{"AnyOtherValueHides", 0, true, true, ZeroCellsHidden, ZeroCellsHidden},
-        Toggle{"ShowWithLabels", 1, true, false, AllShown, OnlyZeroLabels},
-        Toggle{"ShowLeavingLabels", 1, false, false, AllShown, AllHidden}),
+    ::testing::Values(Toggle{"HideLeavingShownLabels", 2, false, true, ZeroCellsHidden, AllShown},
+                      Toggle{"HideLeavingHiddenLabels", 2, false, false, ZeroCellsHidden,
+                             AllHidden},
+                      Toggle{"HideWithLabels", 2, true, true, ZeroCellsHidden, ZeroCellsHidden},
+                      Toggle{"AnyOtherValueHides", 0, true, true, ZeroCellsHidden, ZeroCellsHidden},
+                      Toggle{"ShowWithLabels", 1, true, false, AllShown, OnlyZeroLabels},
+                      Toggle{"ShowLeavingLabels", 1, false, false, AllShown, AllHidden}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -9,9 +9,15 @@ namespace {
 using Lines = std::array<std::string, Listing::LineCount>;
 
 TEST(Listing, LoadKeepsTheCreationTextsAndListsTheFirstProblemInBasic) {
-    const Lines atCreation{"Dim X,Y,Order As Integer", "Dim A(4,4) As Integer", "Order = 1",
-                           "For X = 0 to 4",           "For Y = 0 to 4",        "A(X,Y)=Order",
-                           "Order = Order + 1",        "Next Y",                "Next X"};
+    const Lines atCreation{"Dim X,Y,Order As Integer",
+                           "Dim A(4,4) As Integer",
+                           "Order = 1",
+                           "For X = 0 to 4",
+                           "For Y = 0 to 4",
+                           "A(X,Y)=Order",
+                           "Order = Order + 1",
+                           "Next Y",
+                           "Next X"};
     EXPECT_EQ(Listing().lines(), atCreation);
 
     test::ScriptedExercise w({0, .99f, .7f, .3f, .6f}); // 0 to 4 step 2, then 1 to 3
@@ -39,9 +45,15 @@ TEST_P(ListingTest, MenuChoiceWritesTheWholeFragment) {
     EXPECT_EQ(w.ex.listing.lines(), p.lines);
 }
 
-const Lines BasicUnit{"Dim X,Y,Order As Integer", "Dim A(4,4) As Integer", "Order = 1",
-                      "For X = 1 to 3",           "For Y = 2 to 4",        "A(X,Y)=Order",
-                      "Order = Order+1",          "Next Y",                "Next X"};
+const Lines BasicUnit{"Dim X,Y,Order As Integer",
+                      "Dim A(4,4) As Integer",
+                      "Order = 1",
+                      "For X = 1 to 3",
+                      "For Y = 2 to 4",
+                      "A(X,Y)=Order",
+                      "Order = Order+1",
+                      "Next Y",
+                      "Next X"};
 const Lines JavaUnit{"int x, y, order = 1;",
                      "int a[ ][ ] = new int[5][5];",
                      "order = 1;",
@@ -63,11 +75,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Listed{"UnitStepsBasic", {2, 4, 1, 3, 5, 1}, false, BasicUnit},
         Listed{"UnitStepsJava", {2, 4, 1, 3, 5, 1}, true, JavaUnit},
-        Listed{"StepsFromZeroBasic", {1, 5, 2, 2, 5, 2}, false,
+        Listed{"StepsFromZeroBasic",
+               {1, 5, 2, 2, 5, 2},
+               false,
                withHeaders(BasicUnit, "For X = 0 to 4 Step 2", "For Y = 1 to 4 Step 2")},
-        Listed{"StepsFromZeroJava", {1, 5, 2, 2, 5, 2}, true,
+        Listed{"StepsFromZeroJava",
+               {1, 5, 2, 2, 5, 2},
+               true,
                withHeaders(JavaUnit, "for (x= 0; x< 5; x += 2 ) {", "for (y= 1; y< 5; y += 2 ) {")},
-        Listed{"MixedStepsJava", {4, 5, 1, 1, 5, 2}, true,
+        Listed{"MixedStepsJava",
+               {4, 5, 1, 1, 5, 2},
+               true,
                withHeaders(JavaUnit, "for (x= 3; x< 5; x++ ) {", "for (y= 0; y< 5; y += 2 ) {")}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -103,7 +121,8 @@ TEST(Listing, SwitchingLanguageKeepsProblemGridAndNumbers) {
         EXPECT_EQ(w.ex.state.LanguageFlag, java ? -1 : 0);
         EXPECT_EQ(w.ex.menus.mnu21.checked, java);
         EXPECT_EQ(w.ex.menus.mnu22.checked, !java);
-        EXPECT_EQ(w.ex.listing.line(3), java ? "for (x= 0; x< 5; x += 2 ) {" : "For X = 0 to 4 Step 2");
+        EXPECT_EQ(w.ex.listing.line(3),
+                  java ? "for (x= 0; x< 5; x += 2 ) {" : "For X = 0 to 4 Step 2");
         EXPECT_EQ(w.ex.listing.line(4), java ? "for (y= 1; y< 4; y++ ) {" : "For Y = 1 to 3");
         EXPECT_EQ(test::loopsOf(w.ex.state), loops);
         EXPECT_EQ(test::captionRows(w.ex.grid), captions);

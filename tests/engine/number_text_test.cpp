@@ -17,11 +17,11 @@ TEST_P(NumberTextTest, WritesPlainDecimalText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberText, NumberTextTest,
-                         ::testing::Values(Written{0, "0"}, Written{-0.0, "0"},
-                                           Written{2.0f, "2"}, Written{25, "25"},
-                                           Written{100, "100"}, Written{-3, "-3"},
-                                           Written{-32768, "-32768"}, Written{2.5, "2.5"},
-                                           Written{-0.25, "-0.25"}, Written{1234567, "1234567"}));
+                         ::testing::Values(Written{0, "0"}, Written{-0.0, "0"}, Written{2.0f, "2"},
+                                           Written{25, "25"}, Written{100, "100"},
+                                           Written{-3, "-3"}, Written{-32768, "-32768"},
+                                           Written{2.5, "2.5"}, Written{-0.25, "-0.25"},
+                                           Written{1234567, "1234567"}));
 
 struct Read {
     const char* text;
@@ -34,13 +34,13 @@ TEST_P(TextToNumberTest, ReadsTheLeadingNumber) {
     EXPECT_EQ(textToNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NumberText, TextToNumberTest,
-    ::testing::Values(Read{"12", 12}, Read{"  7", 7}, Read{"-3", -3}, Read{" -3", -3},
-                      Read{"+4", 4}, Read{"12abc", 12}, Read{"66%", 66}, Read{"", 0},
-                      Read{"x", 0}, Read{"  ", 0}, Read{"-", 0}, Read{".", 0}, Read{"2.5", 2.5},
-                      Read{".5", 0.5}, Read{"3.x", 3}, Read{"1e2", 100}, Read{"1e", 1},
-                      Read{"- 5", 0}));
+INSTANTIATE_TEST_SUITE_P(NumberText, TextToNumberTest,
+                         ::testing::Values(Read{"12", 12}, Read{"  7", 7}, Read{"-3", -3},
+                                           Read{" -3", -3}, Read{"+4", 4}, Read{"12abc", 12},
+                                           Read{"66%", 66}, Read{"", 0}, Read{"x", 0},
+                                           Read{"  ", 0}, Read{"-", 0}, Read{".", 0},
+                                           Read{"2.5", 2.5}, Read{".5", 0.5}, Read{"3.x", 3},
+                                           Read{"1e2", 100}, Read{"1e", 1}, Read{"- 5", 0}));
 
 TEST(NumberText, EveryCountReadsBackAsItself) {
     for (int n = -20; n <= 20; ++n) {

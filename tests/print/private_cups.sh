@@ -32,19 +32,19 @@ usage() {
     exit 2
 }
 
-# Client tools get a time limit so that a wedged scheduler cannot hang a test.
+# Client tools talk only to the private scheduler, ignore the user's and the
+# machine's client settings, and get a time limit so that a wedged scheduler
+# cannot hang a test.
 client() {
-    timeout 15 "$@"
+    env -u PRINTER -u LPDEST CUPS_SERVER="$SOCKET" \
+        CUPS_SERVERROOT="$DIR/client" HOME="$DIR/home" timeout 15 "$@"
 }
 
 find_program() {
     local name=$1 dir
-    if command -v "$name" >/dev/null 2>&1; then
-        command -v "$name"
-        return 0
-    fi
-    for dir in /usr/sbin /sbin /usr/local/sbin; do
-        if [ -x "$dir/$name" ]; then
+    local IFS=:
+    for dir in $PATH /usr/sbin /sbin /usr/local/sbin; do
+        if [ -f "$dir/$name" ] && [ -x "$dir/$name" ]; then
             echo "$dir/$name"
             return 0
         fi
@@ -63,6 +63,7 @@ set_dir() {
     WATCHFILE=$DIR/watchdog.pid
     OUTFILE=$DIR/out/$QUEUE.pdf
     ERRORLOG=$DIR/log/error_log
+    LPSTAT=$(find_program lpstat) || LPSTAT=lpstat
 }
 
 # True when PID is a live (not zombie) cupsd that was started for DIR.
@@ -97,9 +98,8 @@ log_errors() {
 check_installed() {
     local missing=() dir
     CUPSD=$(find_program cupsd) || missing+=("cupsd (package cups-daemon)")
-    for tool in lpadmin lpstat cancel; do
-        find_program "$tool" >/dev/null || missing+=("$tool (package cups-client)")
-    done
+    LPADMIN=$(find_program lpadmin) || missing+=("lpadmin (package cups-client)")
+    LPSTAT=$(find_program lpstat) || missing+=("lpstat (package cups-client)")
     SERVERBIN=
     for dir in ${PRIVATE_CUPS_SERVERBIN:-} /usr/lib/cups /usr/libexec/cups; do
         if [ -d "$dir/filter" ]; then
@@ -114,8 +114,11 @@ check_installed() {
     fi
     find_program pdftoppm >/dev/null || missing+=("pdftoppm (package poppler-utils)")
     if [ ${#missing[@]} -gt 0 ]; then
-        local IFS=,
-        echo "private CUPS not available, missing: ${missing[*]}" | sed 's/,/, /g' >&2
+        local list=${missing[0]} item
+        for item in "${missing[@]:1}"; do
+            list+=", $item"
+        done
+        echo "private CUPS not available, missing: $list" >&2
         exit 77
     fi
 }
@@ -329,7 +332,7 @@ cmd_start() {
             abort_start "cupsd exited during startup"
         fi
         if [ -S "$SOCKET" ] &&
-            client lpstat -h "$SOCKET" -r 2>/dev/null | grep -qx 'scheduler is running'; then
+            client "$LPSTAT" -h "$SOCKET" -r 2>/dev/null | grep -qx 'scheduler is running'; then
             ready=1
             break
         fi
@@ -338,15 +341,15 @@ cmd_start() {
     [ -n "$ready" ] || abort_start "cupsd did not answer within $START_TIMEOUT s"
 
     local out
-    if ! out=$(client lpadmin -h "$SOCKET" -p "$QUEUE" -E \
+    if ! out=$(client "$LPADMIN" -h "$SOCKET" -p "$QUEUE" -E \
         -v "file://$OUTFILE" -P "$DIR/$QUEUE.ppd" \
         -D "Tessaly test printer" -L "$DIR/out" 2>&1); then
         abort_start "cannot add queue $QUEUE: $out"
     fi
-    if ! out=$(client lpadmin -h "$SOCKET" -d "$QUEUE" 2>&1); then
+    if ! out=$(client "$LPADMIN" -h "$SOCKET" -d "$QUEUE" 2>&1); then
         abort_start "cannot make $QUEUE the default destination: $out"
     fi
-    out=$(client lpstat -h "$SOCKET" -d 2>&1)
+    out=$(client "$LPSTAT" -h "$SOCKET" -d 2>&1)
     if [ "$out" != "system default destination: $QUEUE" ]; then
         abort_start "unexpected default destination: $out"
     fi
@@ -386,13 +389,13 @@ cmd_wait_job() {
     local end=$(($(now_ms) + timeout * 1000)) active status
     while :; do
         running_pid >/dev/null || die "no private cupsd is running for $DIR"
-        status=$(client lpstat -h "$SOCKET" -p "$QUEUE" 2>&1)
+        status=$(client "$LPSTAT" -h "$SOCKET" -p "$QUEUE" 2>&1)
         if [[ $status == *disabled* ]]; then
             echo "private_cups: queue $QUEUE stopped:" $status >&2
             log_errors
             exit 1
         fi
-        if active=$(client lpstat -h "$SOCKET" -l -W not-completed -o "$QUEUE" 2>&1); then
+        if active=$(client "$LPSTAT" -h "$SOCKET" -l -W not-completed -o "$QUEUE" 2>&1); then
             if [ -z "$active" ] && [ -s "$OUTFILE" ]; then
                 echo "$OUTFILE"
                 return 0
