@@ -56,7 +56,10 @@ void setCaption(QLabel& label, const QString& caption) {
     if (label.property("autoSize").toBool()) {
         // A centred label grows about its middle, so that "20" stays clear of
         // its neighbours just as "1" does.
-        const int middle = label.geometry().center().x();
+        if (!label.property("middle").isValid()) {
+            label.setProperty("middle", label.x() + label.width() / 2);
+        }
+        const int middle = label.property("middle").toInt();
         label.resize(label.sizeHint());
         if (label.alignment() & Qt::AlignHCenter) {
             label.move(middle - label.width() / 2, label.y());

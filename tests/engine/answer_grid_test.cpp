@@ -20,6 +20,9 @@ struct Asetting {
     Paint paint;
     Rows colors;
     Rows captions;
+    friend void PrintTo(const Asetting& a, std::ostream* os) {
+        *os << "aset " << a.paint.x << "," << a.paint.y << " " << a.paint.v;
+    }
 };
 
 class AsetTest : public ::testing::TestWithParam<Asetting> {};
@@ -56,6 +59,7 @@ struct Clicking {
     Rows colors;
     Rows captions;
     std::int16_t clickOrder;
+    friend void PrintTo(const Clicking& c, std::ostream* os) { *os << c.name; }
 };
 
 class ClickTest : public ::testing::TestWithParam<Clicking> {};

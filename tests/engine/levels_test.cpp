@@ -20,6 +20,7 @@ struct Transition {
     std::int16_t firstIndex;
     Rows cells;
     Rows labels;
+    friend void PrintTo(const Transition& t, std::ostream* os) { *os << t.name; }
 };
 
 class LevelTest : public ::testing::TestWithParam<Transition> {};
@@ -76,6 +77,7 @@ struct Stay {
     const char* name;
     std::vector<int> before;
     int level;
+    friend void PrintTo(const Stay& s, std::ostream* os) { *os << s.name; }
 };
 
 class CheckedLevelTest : public ::testing::TestWithParam<Stay> {};
@@ -106,6 +108,7 @@ struct Toggle {
     bool labelsBefore;
     Rows cells;
     Rows labels;
+    friend void PrintTo(const Toggle& t, std::ostream* os) { *os << t.name; }
 };
 
 class ToggleTest : public ::testing::TestWithParam<Toggle> {};

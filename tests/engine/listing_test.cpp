@@ -32,6 +32,7 @@ struct Listed {
     test::Loops loops;
     bool java;
     Lines lines;
+    friend void PrintTo(const Listed& l, std::ostream* os) { *os << l.name; }
 };
 
 class ListingTest : public ::testing::TestWithParam<Listed> {};
@@ -94,6 +95,7 @@ struct StepText {
     std::int16_t step;
     const char* basic;
     const char* java;
+    friend void PrintTo(const StepText& s, std::ostream* os) { *os << "step " << s.step; }
 };
 
 class StepTextTest : public ::testing::TestWithParam<StepText> {};

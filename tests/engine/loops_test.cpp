@@ -21,6 +21,7 @@ struct Drawing {
     Loops loops;
     std::size_t used;
     std::vector<int> cells;
+    friend void PrintTo(const Drawing& d, std::ostream* os) { *os << d.name; }
 };
 
 class DrawingTest : public ::testing::TestWithParam<Drawing> {};
@@ -115,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct Odds {
     std::int16_t firstIndex;
     double step2;
+    friend void PrintTo(const Odds& o, std::ostream* os) { *os << "FirstIndex " << o.firstIndex; }
 };
 
 class DrawingOdds : public ::testing::TestWithParam<Odds> {};

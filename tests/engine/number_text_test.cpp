@@ -8,6 +8,7 @@ namespace {
 struct Written {
     double value;
     const char* text;
+    friend void PrintTo(const Written& w, std::ostream* os) { *os << w.text; }
 };
 
 class NumberTextTest : public ::testing::TestWithParam<Written> {};
@@ -26,6 +27,7 @@ INSTANTIATE_TEST_SUITE_P(NumberText, NumberTextTest,
 struct Read {
     const char* text;
     double value;
+    friend void PrintTo(const Read& r, std::ostream* os) { *os << '"' << r.text << '"'; }
 };
 
 class TextToNumberTest : public ::testing::TestWithParam<Read> {};

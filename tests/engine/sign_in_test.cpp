@@ -14,6 +14,7 @@ struct Entries {
     const char* student;
     const char* teacher;
     bool ok;
+    friend void PrintTo(const Entries& e, std::ostream* os) { *os << e.name; }
 };
 
 class SignInTest : public ::testing::TestWithParam<Entries> {};

@@ -15,6 +15,7 @@ struct Answer {
     Rows colors;
     Rows captions;
     bool right;
+    friend void PrintTo(const Answer& a, std::ostream* os) { *os << a.name; }
 };
 
 class AnswerTest : public ::testing::TestWithParam<Answer> {};
@@ -119,6 +120,7 @@ struct Series {
     const char* right;
     const char* wrong;
     const char* score;
+    friend void PrintTo(const Series& s, std::ostream* os) { *os << s.results; }
 };
 
 class SeriesTest : public ::testing::TestWithParam<Series> {};
