@@ -47,6 +47,10 @@ QLineEdit* frmSignIn::makeEntry(const QString& caption, int captionTop, int capt
     box->setGeometry(twipsRect(600, captionTop + 360, boxWidth, 495));
     box->setFont(layoutFont(Face::MsSansSerif, 18));
     box->setTextMargins(0, 0, 0, 0);
+    // Any text is accepted, up to the line edit's 32767 characters: longer
+    // text makes every keystroke lay out the whole line again (half a second
+    // for a megabyte), and no period, class, name or teacher comes near it.
+    box->setMaxLength(MaxEntryLength);
     return box;
 }
 

@@ -61,6 +61,9 @@ private:
     bool removed_ = false;
 };
 
+// The most characters a sign-in box holds.
+inline constexpr int MaxEntryLength = 32767;
+
 // Places a window in the middle of the screen it is on.
 void centreOnScreen(QWidget& window);
 
