@@ -236,10 +236,14 @@ EOF
 start_watchdog() {
     local pid=$1
     (
+        sleeper=
+        trap '[ -n "$sleeper" ] && kill "$sleeper" 2>/dev/null; exit 0' TERM
         end=$((SECONDS + LIFETIME))
         while [ "$SECONDS" -lt "$end" ] && [ -e "$DIR/cupsd.conf" ] &&
             is_our_cupsd "$pid"; do
-            sleep 2
+            sleep 2 &
+            sleeper=$!
+            wait "$sleeper"
         done
         if is_our_cupsd "$pid"; then
             kill -TERM "$pid"
@@ -297,6 +301,10 @@ cmd_start() {
 
     if running_pid >/dev/null; then
         die "a private cupsd is already running for $DIR"
+    fi
+    # The paths go unquoted into the configuration and the device URI.
+    if [[ $DIR =~ [^A-Za-z0-9._/+-] ]]; then
+        die "unsupported characters in the path $DIR"
     fi
     # sun_path holds 108 bytes including the terminating zero.
     if [ ${#SOCKET} -gt 100 ]; then
@@ -391,7 +399,7 @@ cmd_wait_job() {
         running_pid >/dev/null || die "no private cupsd is running for $DIR"
         status=$(client "$LPSTAT" -h "$SOCKET" -p "$QUEUE" 2>&1)
         if [[ $status == *disabled* ]]; then
-            echo "private_cups: queue $QUEUE stopped:" $status >&2
+            echo "private_cups: queue $QUEUE stopped: $(tr '\n' ' ' <<<"$status")" >&2
             log_errors
             exit 1
         fi
@@ -401,14 +409,14 @@ cmd_wait_job() {
                 return 0
             fi
             if grep -qE "Alerts:.*($STUCK_REASONS)" <<<"$active"; then
-                echo "private_cups: a job cannot finish:" $active >&2
+                echo "private_cups: a job cannot finish: $(tr '\n' ' ' <<<"$active")" >&2
                 log_errors
                 exit 1
             fi
         fi
         if [ "$(now_ms)" -ge "$end" ]; then
             echo "private_cups: no finished job output after $timeout s" \
-                "(unfinished jobs: $(echo ${active:-none}))" >&2
+                "(unfinished jobs: $(tr '\n' ' ' <<<"${active:-none}"))" >&2
             log_errors
             exit 1
         fi
