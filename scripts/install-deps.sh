@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
-    cups cups-client cups-bsd cups-filters printer-driver-cups-pdf poppler-utils
+    libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
 )
 

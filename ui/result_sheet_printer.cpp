@@ -1,5 +1,6 @@
 #include "result_sheet_printer.hpp"
 
+#include "cups_job.hpp"
 #include "frm_array.hpp"
 
 #include <QDir>
@@ -9,8 +10,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace tessaly {
+
+namespace {
+const QString DocumentName = QStringLiteral("Tessaly result sheet");
+} // namespace
 
 QImage ResultSheetPrinter::resultSheet() const {
     return window_.clientArea()->grab().toImage();
@@ -38,15 +44,32 @@ QString ResultSheetPrinter::printOnDefaultPrinter() const {
         return QObject::tr("No default printer is set up on this computer.");
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    // Without a print service Qt quietly switches a printer to PDF output;
-    // that is not printing.
-    if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat) {
+    if (!printer.isValid()) {
         return QObject::tr("The printer \"%1\" cannot be reached.").arg(info.printerName());
     }
-    printer.setDocName(QObject::tr("Tessaly result sheet"));
-    const QString problem = paintSheet(printer, resultSheet());
+    // The sheet goes to the print service as a PDF laid out for the printer's
+    // paper, and the service's answer is checked: Qt's own print engine does
+    // not report a job that the service refuses.
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        return QObject::tr("No temporary folder for the print job: %1").arg(folder.errorString());
+    }
+    const QString pdfPath = folder.filePath(QStringLiteral("result-sheet.pdf"));
+    const QString problem = writePdf(pdfPath, printer.pageLayout());
     if (!problem.isEmpty()) {
-        return problem + " " + QObject::tr("(printer \"%1\")").arg(info.printerName());
+        return problem;
+    }
+    return submitPdfJob(info.printerName(), pdfPath, DocumentName);
+}
+
+QString ResultSheetPrinter::writePdf(const QString& path, const QPageLayout& layout) const {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(layout);
+    pdf.setOutputFileName(path);
+    pdf.setDocName(DocumentName);
+    if (!paintSheet(pdf, resultSheet()).isEmpty()) {
+        return QObject::tr("The PDF file \"%1\" could not be written.").arg(path);
     }
     return {};
 }
@@ -77,15 +100,7 @@ bool ResultSheetPrinter::offerPdf(const QString& problem) {
 }
 
 QString ResultSheetPrinter::savePdf(const QString& path) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(QObject::tr("Tessaly result sheet"));
-    const QString problem = paintSheet(printer, resultSheet());
-    if (!problem.isEmpty()) {
-        return QObject::tr("The PDF file \"%1\" could not be written.").arg(path);
-    }
-    return {};
+    return writePdf(path, QPrinter(QPrinter::HighResolution).pageLayout());
 }
 
 QString ResultSheetPrinter::proposedPdfName() const {

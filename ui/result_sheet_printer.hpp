@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QPageLayout;
 class QPrinter;
 class QWidget;
 
@@ -45,6 +46,7 @@ public:
 
 private:
     QString printOnDefaultPrinter() const;
+    QString writePdf(const QString& path, const QPageLayout& layout) const;
     bool offerPdf(const QString& problem);
     bool ask(const QString& problem) const;
     QString chooseFile(const QString& proposedName) const;

@@ -7,6 +7,7 @@
 #   private_cups.sh wait-job DIR TIMEOUT  wait (seconds) until a job's output is
 #                                         complete, print the output file's path
 #   private_cups.sh env DIR               print every variable a client needs
+#   private_cups.sh reject|accept DIR     make the queue refuse or take new jobs
 #
 # The scheduler listens only on DIR/cups.sock. Its one queue, tessaly-test, is
 # the server's default destination; each job goes through the stock pdftopdf
@@ -28,7 +29,7 @@ die() {
 }
 
 usage() {
-    echo "usage: $0 start DIR | stop DIR | wait-job DIR TIMEOUT | env DIR" >&2
+    echo "usage: $0 start DIR | stop DIR | wait-job DIR TIMEOUT | env DIR | reject DIR | accept DIR" >&2
     exit 2
 }
 
@@ -430,8 +431,21 @@ cmd_env() {
     cat "$DIR/client.env"
 }
 
+# Makes the queue refuse (reject) or take (accept) new jobs, as a printer
+# that an administrator has closed.
+cmd_accepting() {
+    local verb=$1
+    set_dir "${2:-}"
+    running_pid >/dev/null || die "no private cupsd is running for $DIR"
+    local tool
+    tool=$(find_program "cups$verb") || die "cups$verb is not installed"
+    client "$tool" -h "$SOCKET" "$QUEUE" || die "cups$verb failed"
+}
+
 case "${1:-}" in
 start) cmd_start "${2:-}" ;;
+reject) cmd_accepting reject "${2:-}" ;;
+accept) cmd_accepting accept "${2:-}" ;;
 stop) cmd_stop "${2:-}" ;;
 wait-job) cmd_wait_job "${2:-}" "${3:-}" ;;
 env) cmd_env "${2:-}" ;;
