@@ -16,93 +16,62 @@ struct Paint {
     Color color;
 };
 
-struct Asetting {
-    Paint paint;
-    Rows colors;
-    Rows captions;
-    friend void PrintTo(const Asetting& a, std::ostream* os) {
-        *os << "aset " << a.paint.x << "," << a.paint.y << " " << a.paint.v;
-    }
-};
-
-class AsetTest : public ::testing::TestWithParam<Asetting> {};
-
-TEST_P(AsetTest, SetsExactlyOneCell) {
-    AnswerGrid grid;
-    grid.ResetArray();
-    const Paint& p = GetParam().paint;
-    grid.aset(p.x, p.y, p.v, p.color);
-    EXPECT_EQ(test::colorRows(grid), GetParam().colors);
-    EXPECT_EQ(test::captionRows(grid), GetParam().captions);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AnswerGrid, AsetTest,
-    ::testing::Values(Asetting{{2, 3, -1, colors::Orange},
-                               {".....", "..O..", ".....", ".....", "....."},
-                               {"0 0 0 0 0", "0 0 X 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0"}},
-                      Asetting{{5, 5, 12, colors::Green},
-                               {".....", ".....", ".....", ".....", "....G"},
-                               {"0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 12"}},
-                      Asetting{{1, 5, 7, colors::Red},
-                               {"....R", ".....", ".....", ".....", "....."},
-                               {"0 0 0 0 7", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0"}},
-                      Asetting{
-                          {5, 1, 26, colors::Yellow},
-                          {".....", ".....", ".....", ".....", "Y...."},
-                          {"0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "26 0 0 0 0"}}));
-
+// Cells painted as a test run leaves them, then clicked in order.
 struct Clicking {
     const char* name;
-    std::vector<Paint> before; // cells coloured as a test run leaves them
+    std::vector<Paint> painted;
     std::vector<int> clicks;
-    Rows colors;
-    Rows captions;
+    Rows picture;
     std::int16_t clickOrder;
     friend void PrintTo(const Clicking& c, std::ostream* os) { *os << c.name; }
 };
 
-class ClickTest : public ::testing::TestWithParam<Clicking> {};
+class GridTest : public ::testing::TestWithParam<Clicking> {};
 
-TEST_P(ClickTest, MarksAndUnmarks) {
+TEST_P(GridTest, AsetAndClicks) {
     const Clicking& c = GetParam();
     AnswerGrid grid;
     grid.ResetArray();
-    for (const Paint& p : c.before) {
+    for (const Paint& p : c.painted) {
         grid.aset(p.x, p.y, p.v, p.color);
     }
     std::int16_t clickOrder = 1;
     for (int index : c.clicks) {
         grid.lblCell_Click(index, clickOrder);
     }
-    EXPECT_EQ(test::colorRows(grid), c.colors);
-    EXPECT_EQ(test::captionRows(grid), c.captions);
+    EXPECT_EQ(test::picture(grid), c.picture);
     EXPECT_EQ(clickOrder, c.clickOrder);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AnswerGrid, ClickTest,
-    ::testing::Values(
-        Clicking{"FirstClickStampsOne",
-                 {},
-                 {13},
-                 {".....", ".....", "..Y..", ".....", "....."},
-                 {"0 0 0 0 0", "0 0 0 0 0", "0 0 1 0 0", "0 0 0 0 0", "0 0 0 0 0"},
-                 2},
-        Clicking{"SecondClickUnmarks", {}, {13, 13}, test::AllWhite, test::AllZero, 1},
-        Clicking{"RemovingAnEarlierMarkRepeatsANumber",
-                 {},
-                 {1, 2, 3, 1, 4},
-                 {".YYY.", ".....", ".....", ".....", "....."},
-                 {"0 2 3 3 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0"},
-                 4},
-        Clicking{"ColouredCellsAreMarkedAgain",
-                 {{1, 1, 5, colors::Green}, {1, 2, 6, colors::Red}, {1, 3, -1, colors::Orange}},
-                 {3, 1, 2},
-                 {"YYY..", ".....", ".....", ".....", "....."},
-                 {"2 3 1 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0"},
-                 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+const std::vector<Clicking> Clickings{
+    {"Aset",
+     {{2, 3, -1, colors::Orange},
+      {5, 5, 12, colors::Green},
+      {1, 5, 7, colors::Red},
+      {5, 1, 26, colors::Yellow}},
+     {},
+     {". . . . 7R", ". . XO . .", ". . . . .", ". . . . .", "26Y . . . 12G"},
+     1},
+    {"FirstClickStampsOne",
+     {},
+     {13},
+     {". . . . .", ". . . . .", ". . 1Y . .", ". . . . .", ". . . . ."},
+     2},
+    {"SecondClickUnmarks", {}, {13, 13}, test::Blank, 1},
+    {"RemovingAnEarlierMarkRepeatsANumber",
+     {},
+     {1, 2, 3, 1, 4},
+     {". 2Y 3Y 3Y .", ". . . . .", ". . . . .", ". . . . .", ". . . . ."},
+     4},
+    {"ColouredCellsAreMarkedAgain",
+     {{1, 1, 5, colors::Green}, {1, 2, 6, colors::Red}, {1, 3, -1, colors::Orange}},
+     {3, 1, 2},
+     {"2Y 3Y 1Y . .", ". . . . .", ". . . . .", ". . . . .", ". . . . ."},
+     4},
+};
+
+INSTANTIATE_TEST_SUITE_P(AnswerGrid, GridTest, ::testing::ValuesIn(Clickings),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnswerGrid, ResetClearsHiddenCellsAndKeepsVisibility) {
     AnswerGrid grid;
@@ -113,10 +82,9 @@ TEST(AnswerGrid, ResetClearsHiddenCellsAndKeepsVisibility) {
     }
     grid.aset(1, 5, -1, colors::Orange);
     grid.ResetArray();
-    EXPECT_EQ(test::colorRows(grid), test::AllWhite);
-    EXPECT_EQ(test::captionRows(grid), test::AllZero);
-    EXPECT_EQ(test::cellVisibility(grid), test::ZeroCellsHidden);
-    EXPECT_EQ(test::labelVisibility(grid), test::ZeroCellsHidden);
+    EXPECT_EQ(test::picture(grid), test::Blank);
+    EXPECT_EQ(test::shown(grid), test::ZeroCellsHidden);
+    EXPECT_EQ(test::shown(grid, true), test::ZeroCellsHidden);
 }
 
 TEST(AnswerGrid, IndexOutsideTheGridThrows) {

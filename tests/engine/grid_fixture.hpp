@@ -1,13 +1,13 @@
 #pragma once
 
-// Helpers shared by the engine tests: 25-cell expectations as five short rows,
-// an exercise window loaded with scripted draws, and a full picture of a window
-// for "nothing changed" checks.
+// Helpers for the engine tests: the grid as five rows of short tokens, loops as
+// text ("1..5/2 2..4"), and an exercise window loaded with scripted draws.
 
 #include "exercise.hpp"
 #include "loops.hpp"
 
-#include <array>
+#include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -17,77 +17,70 @@ namespace tessaly::test {
 
 using Rows = std::vector<std::string>;
 
-// Five rows of five, one character per cell from `mark(index)`.
-template <typename Mark> Rows rows(Mark mark) {
+// Five rows of the 25 cells, one token per cell from `token(k)`, joined by `gap`.
+template <typename Token> Rows rows(Token token, const std::string& gap) {
     Rows out(5);
     for (int k = 1; k <= AnswerGrid::CellCount; ++k) {
-        out[(k - 1) / 5] += mark(k);
+        out[(k - 1) / 5] += (k % 5 == 1 ? "" : gap) + std::string(token(k));
     }
     return out;
 }
 
-// '.' white, 'Y' yellow, 'G' green, 'R' red, 'O' orange, '?' anything else.
-inline Rows colorRows(const AnswerGrid& grid) {
-    return rows([&](int k) {
-        switch (grid.lblCell[k].backColor) {
-        case colors::White:
-            return '.';
-        case colors::Yellow:
-            return 'Y';
-        case colors::Green:
-            return 'G';
-        case colors::Red:
-            return 'R';
-        case colors::Orange:
-            return 'O';
-        default:
-            return '?';
-        }
-    });
+// "." is "0" on white; any other cell is its caption and then its colour:
+// Y(ellow), G(reen), R(ed), O(range), W(hite) or ?: "3Y", "5R", "XO".
+inline Rows picture(const AnswerGrid& g) {
+    return rows(
+        [&](int k) {
+            const Cell& c = g.lblCell[k];
+            static const std::map<Color, char> letters{{colors::Yellow, 'Y'},
+                                                       {colors::Green, 'G'},
+                                                       {colors::Red, 'R'},
+                                                       {colors::Orange, 'O'},
+                                                       {colors::White, 'W'}};
+            const auto found = letters.find(c.backColor);
+            const char letter = found == letters.end() ? '?' : found->second;
+            return c.caption == "0" && letter == 'W' ? std::string(".") : c.caption + letter;
+        },
+        " ");
 }
 
-// '#' shown, '.' hidden.
-inline Rows cellVisibility(const AnswerGrid& grid) {
-    return rows([&](int k) { return grid.lblCell[k].visible ? '#' : '.'; });
-}
-inline Rows labelVisibility(const AnswerGrid& grid) {
-    return rows([&](int k) { return grid.lblIndex[k].visible ? '#' : '.'; });
-}
-
-// Captions of each row joined by single blanks: "0 1 2 3 0".
-inline Rows captionRows(const AnswerGrid& grid) {
-    Rows out(5);
-    for (int k = 1; k <= AnswerGrid::CellCount; ++k) {
-        out[(k - 1) / 5] += (k % 5 == 1 ? "" : " ") + grid.lblCell[k].caption;
-    }
-    return out;
+// '#' shown, '.' hidden, for the cells or (labels) the coordinate labels under them.
+inline Rows shown(const AnswerGrid& g, bool labels = false) {
+    return rows(
+        [&](int k) { return (labels ? g.lblIndex[k].visible : g.lblCell[k].visible) ? "#" : "."; },
+        "");
 }
 
-inline const Rows AllShown{"#####", "#####", "#####", "#####", "#####"};
-inline const Rows AllHidden{".....", ".....", ".....", ".....", "....."};
+inline const Rows Blank(5, ". . . . .");
+inline const Rows AllShown(5, "#####");
+inline const Rows AllHidden(5, ".....");
 inline const Rows ZeroCellsHidden{".....", ".####", ".####", ".####", ".####"};
-inline const Rows AllWhite{".....", ".....", ".....", ".....", "....."};
-inline const Rows AllZero{"0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0", "0 0 0 0 0"};
 
-// XStart, XEnd, XStep, YStart, YEnd, YStep.
-using Loops = std::array<int, 6>;
-
-inline Loops loopsOf(const ExerciseState& s) {
-    return {static_cast<int>(s.XStart), static_cast<int>(s.XEnd), s.XStep,
-            static_cast<int>(s.YStart), static_cast<int>(s.YEnd), s.YStep};
+// "XStart..XEnd YStart..YEnd", a step other than 1 written after a slash.
+inline std::string loopText(const ExerciseState& s) {
+    std::ostringstream out;
+    out << s.XStart << ".." << s.XEnd << (s.XStep != 1 ? "/" + std::to_string(s.XStep) : "") << ' '
+        << s.YStart << ".." << s.YEnd << (s.YStep != 1 ? "/" + std::to_string(s.YStep) : "");
+    return out.str();
 }
 
-inline void setLoops(ExerciseState& s, const Loops& l) {
-    s.XStart = static_cast<float>(l[0]);
-    s.XEnd = static_cast<float>(l[1]);
-    s.XStep = static_cast<std::int16_t>(l[2]);
-    s.YStart = static_cast<float>(l[3]);
-    s.YEnd = static_cast<float>(l[4]);
-    s.YStep = static_cast<std::int16_t>(l[5]);
+inline void setLoops(ExerciseState& s, const std::string& text) {
+    int v[6] = {0, 0, 1, 0, 0, 1};
+    std::istringstream in(text);
+    std::string loop;
+    for (int i = 0; i < 6 && in >> loop; i += 3) {
+        std::sscanf(loop.c_str(), "%d..%d/%d", &v[i], &v[i + 1], &v[i + 2]);
+    }
+    s.XStart = static_cast<float>(v[0]);
+    s.XEnd = static_cast<float>(v[1]);
+    s.XStep = static_cast<std::int16_t>(v[2]);
+    s.YStart = static_cast<float>(v[3]);
+    s.YEnd = static_cast<float>(v[4]);
+    s.YStep = static_cast<std::int16_t>(v[5]);
 }
 
-// An exercise window after its load, drawing from a fixed list (all zeros by
-// default, so that every problem is the smallest one at FirstIndex).
+// An exercise window after its load, drawing from a fixed list: all zeros by
+// default, so that every problem is FirstIndex..FirstIndex+1 both ways.
 struct ScriptedExercise {
     ScriptedRandom random;
     Exercise ex{random};
@@ -98,31 +91,23 @@ struct ScriptedExercise {
     }
 };
 
-// Everything a window shows or keeps, as text, so two moments can be compared.
+// What a window shows and keeps, as text, to compare two moments.
 inline std::string describe(const Exercise& e) {
     std::ostringstream out;
-    const ExerciseState& s = e.state;
-    out << s.XStart << ' ' << s.XEnd << ' ' << s.XStep << ' ' << s.YStart << ' ' << s.YEnd << ' '
-        << s.YStep << ' ' << s.ClickOrder << ' ' << s.FirstIndex << ' ' << s.LanguageFlag << ' '
-        << s.TestPending << ' ' << s.RightCount << ' ' << s.WrongCount << ' ' << s.ProblemLimit
-        << '\n';
-    for (int k = 1; k <= AnswerGrid::CellCount; ++k) {
-        const Cell& c = e.grid.lblCell[k];
-        const IndexLabel& l = e.grid.lblIndex[k];
-        out << k << ' ' << c.caption << ' ' << c.backColor << ' ' << c.visible << ' ' << l.caption
-            << ' ' << l.visible << '\n';
+    for (const Rows& r : {picture(e.grid), shown(e.grid), shown(e.grid, true)}) {
+        for (const std::string& row : r) {
+            out << row << '/';
+        }
     }
     for (const std::string& line : e.listing.lines()) {
-        out << line << '\n';
+        out << line << '/';
     }
-    for (const MenuEntry* m : {&e.menus.mnu10, &e.menus.mnu11, &e.menus.mnu12, &e.menus.mnu13,
-                               &e.menus.mnu20, &e.menus.mnu21, &e.menus.mnu22, &e.menus.mnu30}) {
-        out << m->caption << ' ' << m->checked << ' ' << m->enabled << '\n';
-    }
-    out << e.lblProbNum << '|' << e.lblProbLimit << '|' << e.lblRight << '|' << e.lblWrong << '|'
-        << e.lblScore << '|' << e.lblLevel << '|' << e.cmdRun << '|' << e.fraProgramVisible
-        << e.fraArrayVisible << e.fraInstructionsVisible << e.lblScoreVisible << e.cmdStartVisible
-        << e.cmdPrintVisible << '|' << e.backColor << '\n';
+    const Menus& m = e.menus;
+    out << loopText(e.state) << e.state.ClickOrder << e.state.FirstIndex << e.state.LanguageFlag
+        << e.state.TestPending << m.mnu11.checked << m.mnu12.checked << m.mnu13.checked
+        << m.mnu21.checked << m.mnu22.checked << e.lblLevel << e.lblProbNum << e.lblRight
+        << e.lblWrong << e.lblScore << e.cmdRun << e.fraProgramVisible << e.fraArrayVisible
+        << e.fraInstructionsVisible << e.cmdPrintVisible << e.backColor;
     return out.str();
 }
 
