@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 SAN_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build sanitize clean
+.PHONY: run test deps configure build sanitize memcheck clean
 
 run: build
 	$(BUILD_DIR)/ui/tessaly
@@ -25,6 +25,14 @@ sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The engine tests under valgrind: no memory errors, no definite leaks.
+memcheck: build
+	for test in $(BUILD_DIR)/tests/*_test; do \
+		echo "memcheck: $$test"; \
+		TESSALY_RUNS=60 valgrind -q --error-exitcode=1 --leak-check=full \
+			--errors-for-leak-kinds=definite $$test --gtest_brief=1 || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_DIR)
