@@ -71,7 +71,8 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, QRect twipsGeom
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
                                   twipsGeometry.height()));
-    button->setAutoDefault(false);
+    // A focused button takes Enter as well as Space, as desktop users expect.
+    button->setAutoDefault(true);
     return button;
 }
 

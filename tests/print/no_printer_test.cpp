@@ -64,6 +64,7 @@ void NoPrinterTest::offersPdf() {
         return path;
     };
     window.printer().reportFailure = [](const QString& text) { QFAIL(qPrintable(text)); };
+    window.cmdExit->setFocus(); // where Print leaves the focus
     const QImage before = window.printer().resultSheet();
 
     QTest::mouseClick(window.cmdPrint, Qt::LeftButton);
