@@ -1,0 +1,158 @@
+#pragma once
+
+// Small helpers shared by the widget tests: opening and signing in, reading the
+// grid back as text, and reading the loops off the listing the window shows.
+
+#include "frm_sign_in.hpp"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+namespace tessaly::test {
+
+// The program's own generator with a fixed seed, so that a failing run can be
+// repeated problem for problem.
+class FixedSeedRandom : public TimeSeededRandom {
+public:
+    explicit FixedSeedRandom(float seconds) : seconds_(seconds) {}
+    void seed(float) override { TimeSeededRandom::seed(seconds_); }
+
+private:
+    float seconds_;
+};
+
+inline QColor background(const QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
+
+inline QColor textColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+// Waits until `window` is the application's active window. (A window counts as
+// active for QTest while a transient child of it has the focus, so the
+// sign-in window standing in front of it would satisfy qWaitForWindowActive.)
+inline bool waitUntilActive(QWidget& window) {
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+}
+
+// A shown and active sign-in window, with its exercise window behind it.
+inline std::unique_ptr<frmSignIn> openSignIn(std::unique_ptr<RandomSource> random = nullptr) {
+    auto signIn = std::make_unique<frmSignIn>(random ? std::move(random)
+                                                     : std::make_unique<FixedSeedRandom>(4321));
+    signIn->show();
+    signIn->activateWindow();
+    if (!waitUntilActive(*signIn)) {
+        qWarning("the sign-in window did not become active");
+    }
+    return signIn;
+}
+
+// Signs in with the sign-in code and waits until the exercise window is active.
+inline bool signInWithCode(frmSignIn& signIn) {
+    QTest::keyClicks(signIn.txtPeriod, "~");
+    QTest::mouseClick(signIn.cmdOk, Qt::LeftButton);
+    return waitUntilActive(signIn.mainWindow());
+}
+
+// One token per cell: "." for "0" on white, "X" for "X" on orange, otherwise a
+// colour letter (Y yellow, G green, R red, W white, ? any other) and the caption.
+inline QString cellToken(const QLabel* cell) {
+    const QColor colour = background(cell);
+    const QString text = cell->text();
+    if (colour == toQColor(colors::White) && text == "0") {
+        return ".";
+    }
+    if (colour == toQColor(colors::Orange) && text == "X") {
+        return "X";
+    }
+    const QString letter = colour == toQColor(colors::Yellow)  ? "Y"
+                           : colour == toQColor(colors::Green) ? "G"
+                           : colour == toQColor(colors::Red)   ? "R"
+                           : colour == toQColor(colors::White) ? "W"
+                                                               : "?";
+    return letter + text;
+}
+
+// The grid as five rows of tokens, top row first: ". G1 G2 . .".
+inline QStringList gridRows(const frmArray& window) {
+    QStringList rows;
+    for (int r = 0; r < 5; ++r) {
+        QStringList tokens;
+        for (int c = 1; c <= 5; ++c) {
+            tokens << cellToken(window.lblCell[r * 5 + c]);
+        }
+        rows << tokens.join(' ');
+    }
+    return rows;
+}
+
+inline const QStringList BlankGrid = {". . . . .", ". . . . .", ". . . . .", ". . . . .",
+                                      ". . . . ."};
+
+// Which of 25 widgets are shown: five rows of '#' (shown) and '-' (hidden).
+template <typename Array> QString shownPattern(const Array& widgets) {
+    QString pattern;
+    for (int k = 1; k <= 25; ++k) {
+        pattern += widgets[k]->isVisible() ? '#' : '-';
+        if (k % 5 == 0 && k < 25) {
+            pattern += '/';
+        }
+    }
+    return pattern;
+}
+
+// One loop of the listing in shown indices: first and last index visited, and the step.
+struct ShownLoop {
+    QChar variable;
+    int first = 0;
+    int last = 0;
+    int step = 1;
+};
+
+// Reads a loop header as the student sees it, "For X = 1 to 4 Step 2" or
+// "for (x= 1; x< 5; x += 2 ) {"; nothing when the text is neither.
+inline std::optional<ShownLoop> parseLoopHeader(const QString& header) {
+    static const QRegularExpression basic(R"(^For ([XY]) = (\d) to (\d)(?: Step (\d))?$)");
+    static const QRegularExpression java(
+        R"(^for \(([xy])= (\d); \1< (\d); \1(?:\+\+| \+= (\d)) \) \{$)");
+    if (const auto m = basic.match(header); m.hasMatch()) {
+        return ShownLoop{m.captured(1)[0], m.captured(2).toInt(), m.captured(3).toInt(),
+                         m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
+    }
+    if (const auto m = java.match(header); m.hasMatch()) {
+        return ShownLoop{m.captured(1)[0].toUpper(), m.captured(2).toInt(),
+                         m.captured(3).toInt() - 1,
+                         m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
+    }
+    return std::nullopt;
+}
+
+// The cells (1..25) that the listing's two loops write, in the order they write them;
+// empty when the headers cannot be read.
+inline QList<int> cellsWritten(const frmArray& window) {
+    const auto outer = parseLoopHeader(window.lblCode[3]->text());
+    const auto inner = parseLoopHeader(window.lblCode[4]->text());
+    QList<int> cells;
+    if (!outer || !inner || outer->variable != u'X' || inner->variable != u'Y') {
+        return cells;
+    }
+    for (int x = outer->first; x <= outer->last; x += outer->step) {
+        for (int y = inner->first; y <= inner->last; y += inner->step) {
+            cells << x * 5 + y + 1;
+        }
+    }
+    return cells;
+}
+
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+} // namespace tessaly::test
