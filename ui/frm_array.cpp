@@ -289,6 +289,11 @@ void frmArray::cmdRun_Click() {
     }
 }
 
+void frmArray::command(void (Exercise::*procedure)()) {
+    (exercise_.*procedure)();
+    render();
+}
+
 void frmArray::lblCell_Click(int index) {
     exercise_.lblCell_Click(index);
     render();
@@ -304,38 +309,31 @@ void frmArray::cmdExit_Click() {
 }
 
 void frmArray::cmdOK_Click() {
-    exercise_.cmdOK_Click();
-    render();
+    command(&Exercise::cmdOK_Click);
 }
 
 void frmArray::mnu30_Click() {
-    exercise_.mnu30_Click();
-    render();
+    command(&Exercise::mnu30_Click);
 }
 
 void frmArray::mnu11_Click() {
-    exercise_.mnu11_Click();
-    render();
+    command(&Exercise::mnu11_Click);
 }
 
 void frmArray::mnu12_Click() {
-    exercise_.mnu12_Click();
-    render();
+    command(&Exercise::mnu12_Click);
 }
 
 void frmArray::mnu13_Click() {
-    exercise_.mnu13_Click();
-    render();
+    command(&Exercise::mnu13_Click);
 }
 
 void frmArray::mnu21_Click() {
-    exercise_.mnu21_Click();
-    render();
+    command(&Exercise::mnu21_Click);
 }
 
 void frmArray::mnu22_Click() {
-    exercise_.mnu22_Click();
-    render();
+    command(&Exercise::mnu22_Click);
 }
 
 void frmArray::closeEvent(QCloseEvent* event) {

@@ -100,6 +100,8 @@ private:
     void buildMenus();
     void setFocusOrder();
     void Form_Load();
+    // Runs one of the exercise's commands and mirrors the result.
+    void command(void (Exercise::*procedure)());
 
     void renderCounters();
     void renderGrid();

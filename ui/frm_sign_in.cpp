@@ -111,28 +111,26 @@ void frmSignIn::Timer1_Timer() {
     }
 }
 
-void frmSignIn::txtPeriod_Change() {
-    frmArray_->exercise().student.lblPeriod = utf8(txtPeriod->text());
+void frmSignIn::mirror(const QLineEdit& box, std::string StudentData::*label) {
+    frmArray_->exercise().student.*label = utf8(box.text());
     frmArray_->render();
     OnOk();
+}
+
+void frmSignIn::txtPeriod_Change() {
+    mirror(*txtPeriod, &StudentData::lblPeriod);
 }
 
 void frmSignIn::txtID_Change() {
-    frmArray_->exercise().student.lblID = utf8(txtID->text());
-    frmArray_->render();
-    OnOk();
+    mirror(*txtID, &StudentData::lblID);
 }
 
 void frmSignIn::txtName_Change() {
-    frmArray_->exercise().student.lblName = utf8(txtName->text());
-    frmArray_->render();
-    OnOk();
+    mirror(*txtName, &StudentData::lblName);
 }
 
 void frmSignIn::txtTeacher_Change() {
-    frmArray_->exercise().student.lblTeacher = utf8(txtTeacher->text());
-    frmArray_->render();
-    OnOk();
+    mirror(*txtTeacher, &StudentData::lblTeacher);
 }
 
 void frmSignIn::OnOk() {

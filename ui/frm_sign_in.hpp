@@ -55,6 +55,8 @@ private:
     void buildControls();
     QLineEdit* makeEntry(const QString& caption, int captionTop, int captionWidth, int boxWidth);
     void Form_Load(std::unique_ptr<RandomSource> random);
+    // Copies a box's whole text into its label in the exercise window.
+    void mirror(const QLineEdit& box, std::string StudentData::*label);
 
     std::unique_ptr<tessaly::frmArray> frmArray_;
     Color flashBackground_ = colors::PaleYellow;
