@@ -102,11 +102,9 @@ void frmSignIn::Form_Load(std::unique_ptr<RandomSource> random) {
 }
 
 void frmSignIn::Timer1_Timer() {
-    if (flashBackground_ == colors::Black) {
-        flashBackground_ = colors::Yellow;
+    if (lblFlash->palette().color(QPalette::Window) == toQColor(colors::Black)) {
         setColors(*lblFlash, colors::Yellow, colors::Black);
     } else {
-        flashBackground_ = colors::Black;
         setColors(*lblFlash, colors::Black, colors::Yellow);
     }
 }

@@ -59,7 +59,6 @@ private:
     void mirror(const QLineEdit& box, std::string StudentData::*label);
 
     std::unique_ptr<tessaly::frmArray> frmArray_;
-    Color flashBackground_ = colors::PaleYellow;
     bool removed_ = false;
 };
 
