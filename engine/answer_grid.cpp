@@ -14,17 +14,17 @@ Cell& AnswerGrid::cell(int index) {
 }
 
 void AnswerGrid::aset(int x, int y, std::int16_t v, Color color) {
-    if (x < 1 || x > 5 || y < 1 || y > 5) {
+    if (x < 1 || x > GridSide || y < 1 || y > GridSide) {
         throw std::out_of_range("no cell at " + std::to_string(x) + "," + std::to_string(y));
     }
-    Cell& target = cell((x - 1) * 5 + y);
+    Cell& target = cell(cellIndex(x, y));
     target.caption = v == -1 ? "X" : numberText(v);
     target.backColor = color;
 }
 
 void AnswerGrid::ResetArray() {
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) {
+    for (int x = 1; x <= GridSide; ++x) {
+        for (int y = 1; y <= GridSide; ++y) {
             aset(x, y, 0, colors::White);
         }
     }
@@ -44,16 +44,12 @@ void AnswerGrid::lblCell_Click(int index, std::int16_t& clickOrder) {
 }
 
 void AnswerGrid::captionIndexLabels() {
-    for (int i = 1; i <= 5; ++i) {
-        for (int j = 1; j <= 5; ++j) {
-            lblIndex[(i - 1) * 5 + j].caption =
+    for (int i = 1; i <= GridSide; ++i) {
+        for (int j = 1; j <= GridSide; ++j) {
+            lblIndex[cellIndex(i, j)].caption =
                 "(" + numberText(i - 1) + "," + numberText(j - 1) + ")";
         }
     }
-}
-
-bool AnswerGrid::isZeroCell(int index) {
-    return index <= 5 || (index - 1) % 5 == 0;
 }
 
 void AnswerGrid::ToggleCells(int i, bool turnOn) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colors.hpp"
+#include "grid_geometry.hpp"
 
 #include <array>
 #include <cstdint>
@@ -25,12 +26,12 @@ struct IndexLabel {
 // element 0 of each array is unused so that indices read as in the layout.
 class AnswerGrid {
 public:
-    static constexpr int CellCount = 25;
+    static constexpr int CellCount = tessaly::CellCount;
 
     std::array<Cell, CellCount + 1> lblCell;
     std::array<IndexLabel, CellCount + 1> lblIndex;
 
-    // Sets cell (x, y), x and y internal 1..5; v == -1 shows "X", any other v
+    // Sets cell (x, y), x and y internal 1..GridSide; v == -1 shows "X", any other v
     // its decimal text. Throws std::out_of_range for a cell that does not exist.
     void aset(int x, int y, std::int16_t v, Color color);
 
@@ -51,8 +52,6 @@ public:
 
     // Makes all 25 coordinate labels visible or hidden.
     void showIndexLabels(bool visible);
-
-    static bool isZeroCell(int index);
 
 private:
     Cell& cell(int index);

@@ -5,24 +5,37 @@
 
 namespace tessaly {
 
+Menus::Menus() {
+    for (int n = 1; n <= LevelCount; ++n) {
+        level(n) = MenuEntry{std::string(tessaly::level(n).menuName),
+                             std::string(tessaly::level(n).caption), n == LevelAtCreation};
+    }
+}
+
+std::vector<MenuEntry*> Menus::all() {
+    std::vector<MenuEntry*> entries{&mnu10};
+    for (MenuEntry& entry : levels) {
+        entries.push_back(&entry);
+    }
+    entries.insert(entries.end(), {&mnu20, &mnu21, &mnu22, &mnu30});
+    return entries;
+}
+
+std::vector<const MenuEntry*> Menus::all() const {
+    const std::vector<MenuEntry*> entries = const_cast<Menus*>(this)->all();
+    return {entries.begin(), entries.end()};
+}
+
 void Exercise::Form_Load(float secondsSinceMidnight) {
-    if (menus.mnu11.checked) {
-        lblLevel = "Level 1";
-    }
-    if (menus.mnu12.checked) {
-        lblLevel = "Level 2";
-    }
-    if (menus.mnu13.checked) {
-        lblLevel = "Level 3";
-    }
+    captionCheckedLevel();
     random_.seed(secondsSinceMidnight);
-    // The window opens at Level 2 with every cell shown, so problems may use the
-    // zero row and column from the start, as Level 2 does.
-    state.FirstIndex = 1;
+    // The window opens with the level of creation checked and every cell shown,
+    // so its problems are drawn as that level draws them from the start.
+    state.FirstIndex = level(LevelAtCreation).firstIndex;
     ResetArray();
     state.RightCount = 0;
     state.WrongCount = 0;
-    state.ProblemLimit = 20;
+    state.ProblemLimit = SeriesLength;
     lblProbLimit = numberText(state.ProblemLimit);
     state.ClickOrder = 1;
     state.LanguageFlag = FlagFalse;
@@ -30,6 +43,16 @@ void Exercise::Form_Load(float secondsSinceMidnight) {
     cmdNewProgram_Click();
     DisplayProgram();
     grid.captionIndexLabels();
+}
+
+// Each later checked entry overwrites an earlier one; with none checked the
+// caption stays as created.
+void Exercise::captionCheckedLevel() {
+    for (int n = 1; n <= LevelCount; ++n) {
+        if (menus.level(n).checked) {
+            lblLevel = menus.level(n).caption;
+        }
+    }
 }
 
 void Exercise::cmdNewProgram_Click() {
@@ -67,31 +90,34 @@ void Exercise::cmdStart_Click() {
     lblProbNum = "1";
     cmdStartVisible = false;
     fraProgramVisible = true;
-    for (MenuEntry* entry : {&menus.mnu10, &menus.mnu11, &menus.mnu12, &menus.mnu13, &menus.mnu20,
-                             &menus.mnu21, &menus.mnu22}) {
-        entry->enabled = false;
+    // Level and language are chosen before Start only; Instructions stays.
+    for (MenuEntry* entry : menus.all()) {
+        if (entry != &menus.mnu30) {
+            entry->enabled = false;
+        }
     }
 }
 
-MenuEntry& Exercise::levelEntry(int level) {
-    return level == 1 ? menus.mnu11 : level == 2 ? menus.mnu12 : menus.mnu13;
-}
-
-void Exercise::chooseLevel(int level) {
-    if (levelEntry(level).checked) {
+void Exercise::chooseLevel(int n) {
+    if (menus.level(n).checked) {
         return;
     }
-    lblLevel = levelEntry(level).caption;
-    grid.showIndexLabels(level != 3);
-    for (int n = 1; n <= 3; ++n) {
-        levelEntry(n).checked = n == level;
+    const Level& row = level(n);
+    lblLevel = row.caption;
+    grid.showIndexLabels(row.indexLabelsShown);
+    for (int other = 1; other <= LevelCount; ++other) {
+        menus.level(other).checked = other == n;
     }
-    state.FirstIndex = level == 1 ? 2 : 1;
+    state.FirstIndex = row.firstIndex;
     state.ClickOrder = 1;
     ResetArray();
     InitializeLoops();
     DisplayProgram();
-    ToggleCells(state.FirstIndex, level != 3);
+    ToggleCells(row.firstIndex, row.indexLabelsShown);
+}
+
+void Exercise::writeStudentData(std::string StudentData::*label, std::string text) {
+    student.*label = std::move(text);
 }
 
 } // namespace tessaly

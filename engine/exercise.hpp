@@ -3,29 +3,42 @@
 #include "answer_grid.hpp"
 #include "colors.hpp"
 #include "exercise_state.hpp"
+#include "levels.hpp"
 #include "listing.hpp"
 #include "random_source.hpp"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace tessaly {
 
 struct MenuEntry {
+    std::string name; // the entry's name in the menu tree, "mnu21"
     std::string caption;
     bool checked = false;
     bool enabled = true;
 };
 
-// The menu tree of the exercise window: Level, Language and Instructions.
+// The menu tree of the exercise window: Level (one entry per row of the level
+// table), Language and Instructions.
 struct Menus {
-    MenuEntry mnu10{"Level"};
-    MenuEntry mnu11{"Level 1"};
-    MenuEntry mnu12{"Level 2", true};
-    MenuEntry mnu13{"Level 3"};
-    MenuEntry mnu20{"Language"};
-    MenuEntry mnu21{"Java"};
-    MenuEntry mnu22{"BASIC", true};
-    MenuEntry mnu30{"Instructions"};
+    Menus();
+
+    MenuEntry mnu10{"mnu10", "Level"};
+    std::array<MenuEntry, LevelCount> levels; // in level order, mnu11 first
+    MenuEntry mnu20{"mnu20", "Language"};
+    MenuEntry mnu21{"mnu21", "Java"};
+    MenuEntry mnu22{"mnu22", "BASIC", true};
+    MenuEntry mnu30{"mnu30", "Instructions"};
+
+    // The entry of level n, 1..LevelCount.
+    MenuEntry& level(int n) { return levels.at(static_cast<std::size_t>(n - 1)); }
+    const MenuEntry& level(int n) const { return levels.at(static_cast<std::size_t>(n - 1)); }
+
+    // Every entry, in the order the menu bar shows them.
+    std::vector<MenuEntry*> all();
+    std::vector<const MenuEntry*> all() const;
 };
 
 // The five captions of the student-data frame, written by the sign-in window.
@@ -54,7 +67,7 @@ public:
     std::string lblRight = "0";
     std::string lblWrong = "0";
     std::string lblScore = "0%";
-    std::string lblLevel = "Level 1";
+    std::string lblLevel{level(1).caption};
     std::string cmdRun = "Test Now!";
 
     bool fraProgramVisible = false;
@@ -81,7 +94,9 @@ public:
     void cmdRun_Click();
     bool seriesOver() const;
 
-    // Levels: a checked level does nothing; otherwise it redraws the problem.
+    // Level n (1..LevelCount) as its row in the level table says: a checked
+    // level does nothing; otherwise it redraws the problem.
+    void chooseLevel(int n);
     void mnu11_Click() { chooseLevel(1); }
     void mnu12_Click() { chooseLevel(2); }
     void mnu13_Click() { chooseLevel(3); }
@@ -95,9 +110,13 @@ public:
     void mnu30_Click() { fraInstructionsVisible = true; }
     void cmdOK_Click() { fraInstructionsVisible = false; }
 
+    // The sign-in window's commands: a box's whole text into its label, and
+    // the date of the sign-in.
+    void writeStudentData(std::string StudentData::*label, std::string text);
+    void writeSignInDate(std::string date) { student.lblDate = std::move(date); }
+
 private:
-    void chooseLevel(int level);
-    MenuEntry& levelEntry(int level);
+    void captionCheckedLevel();
     void testRun();
     void nextProblem();
     bool replayLoops();

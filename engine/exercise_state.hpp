@@ -8,6 +8,9 @@ namespace tessaly {
 inline constexpr std::int16_t FlagTrue = -1;
 inline constexpr std::int16_t FlagFalse = 0;
 
+// The number of problems in a series.
+inline constexpr std::int16_t SeriesLength = 20;
+
 // The state of one exercise window, in the declared order. Bounds are internal
 // 1-based indices (shown index = internal - 1) held as whole-valued floats.
 struct ExerciseState {
@@ -23,7 +26,7 @@ struct ExerciseState {
     std::int16_t TestPending = FlagTrue;
     double RightCount = 0;
     std::int16_t WrongCount = 0;
-    std::int16_t ProblemLimit = 20;
+    std::int16_t ProblemLimit = SeriesLength;
 };
 
 } // namespace tessaly

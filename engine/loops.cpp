@@ -16,11 +16,11 @@ struct Loop {
 // One loop's start, end and step, in single precision throughout.
 Loop drawLoop(std::int16_t firstIndex, RandomSource& random) {
     Loop loop{};
-    const std::int16_t starts = static_cast<std::int16_t>(5 - firstIndex);
+    const std::int16_t starts = static_cast<std::int16_t>(GridSide - firstIndex);
     float r = random.next();
     loop.start = std::floor(r * static_cast<float>(starts)) + static_cast<float>(firstIndex);
     r = random.next();
-    loop.end = std::floor(r * (5.0f - loop.start)) + loop.start + 1.0f;
+    loop.end = std::floor(r * (float(GridSide) - loop.start)) + loop.start + 1.0f;
     loop.step = 1;
     if (loop.end > loop.start + 2.0f) {
         r = random.next();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise_state.hpp"
+#include "grid_geometry.hpp"
 #include "random_source.hpp"
 
 #include <vector>
@@ -15,10 +16,5 @@ void InitializeLoops(ExerciseState& state, RandomSource& random);
 // The cell numbers (1..25) that the current loops visit, in visiting order.
 // Precondition: whole bounds within 1..5 and positive steps.
 std::vector<int> visitedCells(const ExerciseState& state);
-
-// Cell number of internal row x and column y (both 1..5).
-constexpr int cellIndex(int x, int y) {
-    return (x - 1) * 5 + y;
-}
 
 } // namespace tessaly

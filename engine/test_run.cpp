@@ -36,8 +36,8 @@ bool Exercise::replayLoops() {
     bool wrong = false;
     std::int16_t expected = 1;
     for (int cell : visitedCells(state)) {
-        const int x = (cell - 1) / 5 + 1;
-        const int y = (cell - 1) % 5 + 1;
+        const int x = cellRow(cell);
+        const int y = cellColumn(cell);
         const bool right = grid.lblCell[cell].caption == numberText(expected);
         grid.aset(x, y, expected, right ? colors::Green : colors::Red);
         wrong = wrong || !right;
@@ -49,8 +49,8 @@ bool Exercise::replayLoops() {
 // Turns every mark the loops never reached into "X" on orange. True when any was found.
 bool Exercise::sweepStrayMarks() {
     bool found = false;
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) {
+    for (int x = 1; x <= GridSide; ++x) {
+        for (int y = 1; y <= GridSide; ++y) {
             if (grid.lblCell[cellIndex(x, y)].backColor == colors::Yellow) {
                 grid.aset(x, y, -1, colors::Orange);
                 found = true;

@@ -1,6 +1,7 @@
 #include "frm_array.hpp"
 
 #include "instructions_text.hpp"
+#include "layout.hpp"
 #include "result_sheet_printer.hpp"
 #include "widgets.hpp"
 
@@ -17,14 +18,6 @@
 namespace tessaly {
 
 namespace {
-
-constexpr int ClientWidth = 9465;
-constexpr int ClientHeight = 7875;
-
-LabelLook transparent(QFont font = layoutFont(Face::MsSansSerif, 8), bool autoSize = false,
-                      bool centred = false) {
-    return LabelLook{std::nullopt, false, centred, autoSize, font};
-}
 
 // The largest size of `font`, up to its own, at which every line of `text`
 // fits into `box` unwrapped: stand-in fonts run wider than the original.
@@ -44,8 +37,8 @@ QFont fittingFont(QFont font, const QString& text, QSize box) {
     return font;
 }
 
-LabelLook counter(Color background) {
-    return LabelLook{background, true, true, false, layoutFont(Face::ArialBlack, 36)};
+std::string indexed(const char* name, int index) {
+    return name + std::to_string(index);
 }
 
 } // namespace
@@ -60,137 +53,105 @@ frmArray::frmArray(std::unique_ptr<RandomSource> random)
 frmArray::~frmArray() = default;
 
 void frmArray::buildWindow() {
-    setWindowTitle("Tessaly");
+    const WindowSpec& spec = frmArrayWindow();
+    setObjectName("frmArray");
+    setWindowTitle(QString::fromStdString(spec.caption));
     setWindowIcon(QIcon(":/tessaly/tessaly.png"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(this);
-    client->setFixedSize(twips(ClientWidth), twips(ClientHeight));
-    setColors(*client, colors::Grey);
+    client->setObjectName("client");
+    client->setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
+    setColors(*client, spec.background);
     setCentralWidget(client);
-    buildCounters(client);
-    buildGrid(client);
-    buildProgramFrame(client);
-    buildButtons(client);
-    buildStudentData(client);
-    buildInstructions(client);
+    buildControls(*client, frmArrayLayout());
+    findControls(*client);
+    connectControls();
+    fillInstructions();
     buildMenus();
     setFocusOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmArray::buildCounters(QWidget* client) {
-    const QFont big = layoutFont(Face::MsSansSerif, 24, true);
-    makeLabel(client, "Problem Number", {300, 270, 1215, 255}, transparent());
-    lblProbNum = makeLabel(client, "0", {1995, 60, 315, 555}, transparent(big, true, true));
-    makeLabel(client, "of", {2475, 165, 225, 360},
-              transparent(layoutFont(Face::MsSansSerif, 13.5), true));
-    lblProbLimit = makeLabel(client, "0", {2985, 45, 315, 555}, transparent(big, true, true));
-    makeLabel(client, "Tessaly", {6300, -15, 1665, 360},
-              transparent(layoutFont(Face::MsSansSerif, 13.5, true), true));
-    lblRight = makeLabel(client, "0", {435, 5445, 1515, 975}, counter(colors::LightGreen));
-    makeLabel(client, "Right", {1005, 6510, 375, 195}, transparent({}, true));
-    lblWrong = makeLabel(client, "0", {2145, 5460, 1515, 975}, counter(colors::LightRed));
-    makeLabel(client, "Wrong", {2610, 6495, 480, 195}, transparent({}, true));
-    lblScore = makeLabel(client, "0%", {3825, 5460, 2280, 990}, counter(colors::Yellow));
-    makeLabel(client, "Score", {4635, 6525, 420, 195}, transparent({}, true));
-    lblLevel = makeLabel(client, "Level 1", {6285, 5925, 2445, 840},
-                         transparent(layoutFont(Face::Arial, 36, true), true));
+void frmArray::findControls(const QWidget& client) {
+    lblProbNum = control<QLabel>(client, "lblProbNum");
+    lblProbLimit = control<QLabel>(client, "lblProbLimit");
+    lblRight = control<QLabel>(client, "lblRight");
+    lblWrong = control<QLabel>(client, "lblWrong");
+    lblScore = control<QLabel>(client, "lblScore");
+    lblLevel = control<QLabel>(client, "lblLevel");
+    lblPeriod = control<QLabel>(client, "lblPeriod");
+    lblID = control<QLabel>(client, "lblID");
+    lblDate = control<QLabel>(client, "lblDate");
+    lblName = control<QLabel>(client, "lblName");
+    lblTeacher = control<QLabel>(client, "lblTeacher");
+    fraArray = control<QGroupBox>(client, "fraArray");
+    fraProgram = control<QGroupBox>(client, "fraProgram");
+    fraStudentData = control<QGroupBox>(client, "fraStudentData");
+    fraInstructions = control<QGroupBox>(client, "fraInstructions");
+    Text1 = control<QPlainTextEdit>(client, "Text1");
+    cmdStart = control<QPushButton>(client, "cmdStart");
+    cmdPrint = control<QPushButton>(client, "cmdPrint");
+    cmdExit = control<QPushButton>(client, "cmdExit");
+    cmdRun = control<QPushButton>(client, "cmdRun");
+    cmdNewProgram = control<QPushButton>(client, "cmdNewProgram");
+    cmdOK = control<QPushButton>(client, "cmdOK");
+    findArrays(client);
 }
 
-void frmArray::buildGrid(QWidget* client) {
-    fraArray = makeFrame(client, "Display of Array", {105, 600, 4035, 4770}, colors::Grey);
-    const LabelLook cellLook{colors::White, true, true, false, layoutFont(Face::MsSansSerif, 18)};
-    const LabelLook indexLook{colors::Grey, false, true, false, layoutFont(Face::MsSansSerif, 8)};
-    for (int k = 1; k <= AnswerGrid::CellCount; ++k) {
-        const int left = 240 + 720 * ((k - 1) % 5);
-        const int top = 360 + 840 * ((k - 1) / 5);
-        lblCell[k] = makeClickableLabel(fraArray, "?", {left, top, 615, 495}, cellLook);
-        lblIndex[k] = makeLabel(fraArray, "(-,-)", {left + 120, top + 540, 360, 210}, indexLook);
+void frmArray::findArrays(const QWidget& client) {
+    for (int k = 1; k <= CellCount; ++k) {
+        lblCell[k] = control<ClickableLabel>(client, indexed("lblCell", k));
+        lblIndex[k] = control<QLabel>(client, indexed("lblIndex", k));
+    }
+    for (int i = 0; i < Listing::LineCount; ++i) {
+        lblCode[i] = control<QLabel>(client, indexed("lblCode", i));
+    }
+}
+
+void frmArray::connectControls() {
+    for (int k = 1; k <= CellCount; ++k) {
         connect(lblCell[k], &ClickableLabel::clicked, this, [this, k] { lblCell_Click(k); });
     }
-}
-
-void frmArray::buildProgramFrame(QWidget* client) {
-    fraProgram = makeFrame(client, "Program Code", {4185, 645, 3660, 4695}, colors::LightCyan);
-    fraProgram->hide();
-    struct Place {
-        int left;
-        int top;
-    };
-    constexpr std::array<Place, 9> places = {{{195, 285},
-                                              {180, 645},
-                                              {180, 990},
-                                              {225, 1395},
-                                              {420, 1800},
-                                              {630, 2205},
-                                              {615, 2580},
-                                              {420, 3015},
-                                              {240, 3405}}};
-    const LabelLook codeLook = transparent(layoutFont(Face::MsSansSerif, 13.5), true);
-    for (int i = 0; i < Listing::LineCount; ++i) {
-        lblCode[i] = makeLabel(fraProgram, "", {places[i].left, places[i].top, 0, 360}, codeLook);
-    }
-    cmdRun = makeButton(fraProgram, "Test Now!", {150, 3930, 1200, 495});
-    cmdNewProgram = makeButton(fraProgram, "New", {1485, 3960, 1215, 495});
-    cmdNewProgram->hide();
     connect(cmdRun, &QPushButton::clicked, this, &frmArray::cmdRun_Click);
-}
-
-void frmArray::buildButtons(QWidget* client) {
-    cmdStart = makeButton(client, "Start", {6615, 4875, 1215, 495});
-    cmdPrint = makeButton(client, "Print", {6615, 4875, 1215, 495});
-    cmdPrint->hide();
-    cmdExit = makeButton(client, "Exit", {6630, 5400, 1215, 495});
     connect(cmdStart, &QPushButton::clicked, this, &frmArray::cmdStart_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmArray::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmArray::cmdExit_Click);
-}
-
-void frmArray::buildStudentData(QWidget* client) {
-    // The labels stand just below the frame's caption, so that "Student Data"
-    // stays readable; the frame grows by the same amount.
-    constexpr int captionHeight = 195;
-    fraStudentData = makeFrame(client, "Student Data", {315, 6855, 8880, 645 + captionHeight - 90},
-                               colors::LightGrey);
-    const LabelLook look{colors::LightOrange, true, true, false,
-                         layoutFont(Face::TimesNewRoman, 15.75, true)};
-    lblPeriod = makeLabel(fraStudentData, "18", {45, captionHeight, 645, 435}, look);
-    lblID = makeLabel(fraStudentData, "", {795, captionHeight, 855, 435}, look);
-    lblDate = makeLabel(fraStudentData, "", {1755, captionHeight, 1590, 435}, look);
-    lblName = makeLabel(fraStudentData, "", {3420, captionHeight, 3645, 435}, look);
-    lblTeacher = makeLabel(fraStudentData, "", {7095, captionHeight + 15, 1635, 435}, look);
-}
-
-void frmArray::buildInstructions(QWidget* client) {
-    fraInstructions = makeFrame(client, "Frame1", {240, 480, 7965, 6480}, colors::Grey);
-    Text1 = new QPlainTextEdit(fraInstructions);
-    Text1->setGeometry(twipsRect(570, 420, 7005, 4800));
-    Text1->setPlainText(QString(InstructionsText).replace("\r\n", "\n"));
-    Text1->setFont(fittingFont(layoutFont(Face::MsSansSerif, 12), Text1->toPlainText(),
-                               Text1->size() - QSize(24, 12)));
-    Text1->setReadOnly(true);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setFocusPolicy(Qt::StrongFocus);
-    Text1->setTabChangesFocus(true);
-    cmdOK = makeButton(fraInstructions, "OK", {3255, 5505, 1620, 675});
     connect(cmdOK, &QPushButton::clicked, this, &frmArray::cmdOK_Click);
-    fraInstructions->hide();
-    fraInstructions->raise();
 }
 
+// The instructions never change; the font is fitted to them once.
+void frmArray::fillInstructions() {
+    Text1->setPlainText(QString(InstructionsText).replace("\r\n", "\n"));
+    Text1->setFont(fittingFont(Text1->font(), Text1->toPlainText(), Text1->size() - QSize(24, 12)));
+}
+
+// The entries are created without captions; the first render gives them the
+// engine's captions, check marks and enabled states.
 void frmArray::buildMenus() {
-    mnu10 = menuBar()->addMenu("Level");
-    mnu11 = mnu10->addAction("Level 1", this, &frmArray::mnu11_Click);
-    mnu12 = mnu10->addAction("Level 2", this, &frmArray::mnu12_Click);
-    mnu13 = mnu10->addAction("Level 3", this, &frmArray::mnu13_Click);
-    mnu20 = menuBar()->addMenu("Language");
-    mnu21 = mnu20->addAction("Java", this, &frmArray::mnu21_Click);
-    mnu22 = mnu20->addAction("BASIC", this, &frmArray::mnu22_Click);
-    mnu30 = menuBar()->addAction("Instructions", this, &frmArray::mnu30_Click);
-    for (QAction* item : {mnu11, mnu12, mnu13, mnu21, mnu22}) {
+    mnu10 = menuBar()->addMenu(QString());
+    menuActions_.push_back(mnu10->menuAction());
+    for (int n = 1; n <= LevelCount; ++n) {
+        levelItems[static_cast<std::size_t>(n - 1)] =
+            mnu10->addAction(QString(), this, [this, n] { chooseLevel(n); });
+        menuActions_.push_back(levelItem(n));
+    }
+    mnu20 = menuBar()->addMenu(QString());
+    mnu21 = mnu20->addAction(QString(), this, &frmArray::mnu21_Click);
+    mnu22 = mnu20->addAction(QString(), this, &frmArray::mnu22_Click);
+    mnu30 = menuBar()->addAction(QString(), this, &frmArray::mnu30_Click);
+    menuActions_.insert(menuActions_.end(), {mnu20->menuAction(), mnu21, mnu22, mnu30});
+    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        menuActions_[i]->setObjectName(QString::fromStdString(entries[i]->name));
+    }
+    mnu10->setObjectName("mnu10");
+    mnu20->setObjectName("mnu20");
+    for (QAction* item : levelItems) {
         item->setCheckable(true);
     }
+    mnu21->setCheckable(true);
+    mnu22->setCheckable(true);
 }
 
 void frmArray::setFocusOrder() {
@@ -232,7 +193,7 @@ void frmArray::renderCounters() {
 
 void frmArray::renderGrid() {
     const AnswerGrid& grid = exercise_.grid;
-    for (int k = 1; k <= AnswerGrid::CellCount; ++k) {
+    for (int k = 1; k <= CellCount; ++k) {
         setCaption(*lblCell[k], qs(grid.lblCell[k].caption));
         setColors(*lblCell[k], grid.lblCell[k].backColor);
         setShown(*lblCell[k], grid.lblCell[k].visible);
@@ -248,19 +209,15 @@ void frmArray::renderListing() {
 }
 
 void frmArray::renderMenus() {
-    const Menus& menus = exercise_.menus;
-    const std::array<std::pair<QAction*, const MenuEntry*>, 8> entries = {
-        {{mnu10->menuAction(), &menus.mnu10},
-         {mnu11, &menus.mnu11},
-         {mnu12, &menus.mnu12},
-         {mnu13, &menus.mnu13},
-         {mnu20->menuAction(), &menus.mnu20},
-         {mnu21, &menus.mnu21},
-         {mnu22, &menus.mnu22},
-         {mnu30, &menus.mnu30}}};
-    for (const auto& [action, entry] : entries) {
-        action->setChecked(entry->checked);
-        action->setEnabled(entry->enabled);
+    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        QAction& action = *menuActions_[i];
+        const QString caption = qs(entries[i]->caption);
+        if (action.text() != caption) {
+            action.setText(caption);
+        }
+        action.setChecked(entries[i]->checked);
+        action.setEnabled(entries[i]->enabled);
     }
 }
 
@@ -316,16 +273,19 @@ void frmArray::mnu30_Click() {
     command(&Exercise::mnu30_Click);
 }
 
-void frmArray::mnu11_Click() {
-    command(&Exercise::mnu11_Click);
+void frmArray::chooseLevel(int n) {
+    exercise_.chooseLevel(n);
+    render();
 }
 
-void frmArray::mnu12_Click() {
-    command(&Exercise::mnu12_Click);
+void frmArray::writeStudentData(std::string StudentData::*label, const QString& text) {
+    exercise_.writeStudentData(label, utf8(text));
+    render();
 }
 
-void frmArray::mnu13_Click() {
-    command(&Exercise::mnu13_Click);
+void frmArray::writeSignInDate(const QString& date) {
+    exercise_.writeSignInDate(utf8(date));
+    render();
 }
 
 void frmArray::mnu21_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise.hpp"
+#include "grid_geometry.hpp"
 #include "qt_adapter.hpp"
 
 #include <QMainWindow>
@@ -35,6 +36,11 @@ public:
     // Mirrors the whole engine onto the widgets.
     void render();
 
+    // The sign-in window's commands: a box's whole text into its student-data
+    // label, and the date of the sign-in. Both go through the engine.
+    void writeStudentData(std::string StudentData::*label, const QString& text);
+    void writeSignInDate(const QString& date);
+
     // The handlers of the window's controls and menus.
     void cmdStart_Click();
     void cmdRun_Click();
@@ -42,17 +48,15 @@ public:
     void cmdPrint_Click();
     void cmdExit_Click();
     void cmdOK_Click();
-    void mnu11_Click();
-    void mnu12_Click();
-    void mnu13_Click();
+    void chooseLevel(int n); // the Level menu's entry n, 1..LevelCount
     void mnu21_Click();
     void mnu22_Click();
     void mnu30_Click();
 
     // The controls, named as in the layout; element 0 of the arrays is unused.
-    std::array<ClickableLabel*, 26> lblCell{};
-    std::array<QLabel*, 26> lblIndex{};
-    std::array<QLabel*, 9> lblCode{};
+    std::array<ClickableLabel*, CellCount + 1> lblCell{};
+    std::array<QLabel*, CellCount + 1> lblIndex{};
+    std::array<QLabel*, Listing::LineCount> lblCode{};
     QLabel* lblProbNum = nullptr;
     QLabel* lblProbLimit = nullptr;
     QLabel* lblRight = nullptr;
@@ -76,9 +80,8 @@ public:
     QPushButton* cmdNewProgram = nullptr;
     QPushButton* cmdOK = nullptr;
     QMenu* mnu10 = nullptr;
-    QAction* mnu11 = nullptr;
-    QAction* mnu12 = nullptr;
-    QAction* mnu13 = nullptr;
+    std::array<QAction*, LevelCount> levelItems{}; // mnu11 first
+    QAction* levelItem(int n) const { return levelItems.at(static_cast<std::size_t>(n - 1)); }
     QMenu* mnu20 = nullptr;
     QAction* mnu21 = nullptr;
     QAction* mnu22 = nullptr;
@@ -91,12 +94,10 @@ protected:
 
 private:
     void buildWindow();
-    void buildCounters(QWidget* client);
-    void buildGrid(QWidget* client);
-    void buildProgramFrame(QWidget* client);
-    void buildButtons(QWidget* client);
-    void buildStudentData(QWidget* client);
-    void buildInstructions(QWidget* client);
+    void findControls(const QWidget& client);
+    void findArrays(const QWidget& client);
+    void connectControls();
+    void fillInstructions();
     void buildMenus();
     void setFocusOrder();
     void Form_Load();
@@ -109,6 +110,8 @@ private:
     void renderMenus();
     void renderStudentData();
 
+    // The menu entries beside the engine's, in the order of Menus::all().
+    std::vector<QAction*> menuActions_;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;

@@ -1,5 +1,6 @@
 #include "frm_sign_in.hpp"
 
+#include "layout.hpp"
 #include "sign_in.hpp"
 #include "widgets.hpp"
 
@@ -13,11 +14,6 @@
 
 namespace tessaly {
 
-namespace {
-constexpr int ClientWidth = 4815;
-constexpr int ClientHeight = 4845;
-} // namespace
-
 void centreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
@@ -28,70 +24,71 @@ void centreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
-frmSignIn::frmSignIn(std::unique_ptr<RandomSource> random) {
-    setWindowTitle("Please Sign In");
+frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow) {
+    const WindowSpec& spec = frmSignInWindow();
+    setObjectName("frmSignIn");
+    setWindowTitle(QString::fromStdString(spec.caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(twips(ClientWidth), twips(ClientHeight));
-    setColors(*this, colors::LightYellow);
+    setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
+    setColors(*this, spec.background);
     buildControls();
-    Form_Load(std::move(random));
+    Form_Load(createMainWindow);
     centreOnScreen(*this);
 }
 
 frmSignIn::~frmSignIn() = default;
 
-QLineEdit* frmSignIn::makeEntry(const QString& caption, int captionTop, int captionWidth,
-                                int boxWidth) {
-    makeLabel(this, caption, {600, captionTop, captionWidth, 255}, LabelLook{});
-    auto* box = new QLineEdit(this);
-    box->setGeometry(twipsRect(600, captionTop + 360, boxWidth, 495));
-    box->setFont(layoutFont(Face::MsSansSerif, 18));
-    box->setTextMargins(0, 0, 0, 0);
-    // Any text is accepted, up to the line edit's 32767 characters: longer
-    // text makes every keystroke lay out the whole line again (half a second
-    // for a megabyte), and no period, class, name or teacher comes near it.
-    box->setMaxLength(MaxEntryLength);
-    return box;
-}
-
 void frmSignIn::buildControls() {
-    auto* Shape1 = new QFrame(this);
-    Shape1->setGeometry(twipsRect(0, 0, 4815, 4815));
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setLineWidth(2);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setTextColor(*Shape1, colors::Black);
-    lblFlash = makeLabel(
-        this, "Please Sign In", {1920, 360, 2775, 495},
-        LabelLook{colors::PaleYellow, true, false, false, layoutFont(Face::MsSansSerif, 18, true)});
-    txtPeriod = makeEntry("Period", 120, 1215, 675);
-    txtID = makeEntry("Class ID#", 1080, 2355, 870);
-    txtName = makeEntry("Name (Last, First)", 2040, 1455, 3735);
-    txtTeacher = makeEntry("Teacher", 3000, 1215, 3735);
-    cmdOk = makeButton(this, "OK", {1200, 4080, 1215, 495});
+    tessaly::buildControls(*this, frmSignInLayout());
+    findControls();
+    for (QLineEdit* box : {txtPeriod, txtID, txtName, txtTeacher}) {
+        // Any text is accepted, up to the line edit's 32767 characters: longer
+        // text makes every keystroke lay out the whole line again (half a
+        // second for a megabyte), and no period, class, name or teacher comes
+        // near it.
+        box->setMaxLength(MaxEntryLength);
+    }
     cmdOk->setEnabled(false);
     cmdOk->setDefault(true);
-    cmdExit = makeButton(this, "Exit", {2760, 4080, 1215, 495});
     setTabOrder(txtPeriod, txtID);
     setTabOrder(txtID, txtName);
     setTabOrder(txtName, txtTeacher);
     setTabOrder(txtTeacher, cmdOk);
     setTabOrder(cmdOk, cmdExit);
     txtPeriod->setFocus();
+    connectControls();
+    startTimer();
+}
+
+void frmSignIn::findControls() {
+    lblFlash = control<QLabel>(*this, "lblFlash");
+    txtPeriod = control<QLineEdit>(*this, "txtPeriod");
+    txtID = control<QLineEdit>(*this, "txtID");
+    txtName = control<QLineEdit>(*this, "txtName");
+    txtTeacher = control<QLineEdit>(*this, "txtTeacher");
+    cmdOk = control<QPushButton>(*this, "cmdOk");
+    cmdExit = control<QPushButton>(*this, "cmdExit");
+}
+
+void frmSignIn::connectControls() {
     connect(txtPeriod, &QLineEdit::textChanged, this, &frmSignIn::txtPeriod_Change);
     connect(txtID, &QLineEdit::textChanged, this, &frmSignIn::txtID_Change);
     connect(txtName, &QLineEdit::textChanged, this, &frmSignIn::txtName_Change);
     connect(txtTeacher, &QLineEdit::textChanged, this, &frmSignIn::txtTeacher_Change);
     connect(cmdOk, &QPushButton::clicked, this, &frmSignIn::cmdOk_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSignIn::cmdExit_Click);
+}
+
+void frmSignIn::startTimer() {
     Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmSignIn::Timer1_Timer);
     Timer1->start();
 }
 
-void frmSignIn::Form_Load(std::unique_ptr<RandomSource> random) {
-    frmArray_ = std::make_unique<tessaly::frmArray>(std::move(random));
+void frmSignIn::Form_Load(const std::function<tessaly::frmArray&()>& createMainWindow) {
+    frmArray_ = &createMainWindow();
     frmArray_->setEnabled(false);
     frmArray_->show();
     centreOnScreen(*frmArray_);
@@ -110,8 +107,7 @@ void frmSignIn::Timer1_Timer() {
 }
 
 void frmSignIn::mirror(const QLineEdit& box, std::string StudentData::*label) {
-    frmArray_->exercise().student.*label = utf8(box.text());
-    frmArray_->render();
+    frmArray_->writeStudentData(label, box.text());
     OnOk();
 }
 
@@ -141,12 +137,12 @@ void frmSignIn::cmdOk_Click() {
         return;
     }
     frmArray_->setEnabled(true);
-    frmArray_->exercise().student.lblDate = utf8(shortDate());
-    frmArray_->render();
+    frmArray_->writeSignInDate(shortDate());
     removed_ = true;
     Timer1->stop();
     hide();
     frmArray_->activateWindow();
+    emit signedIn();
 }
 
 void frmSignIn::cmdExit_Click() {

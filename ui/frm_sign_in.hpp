@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include <memory>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -17,9 +17,10 @@ namespace tessaly {
 class frmSignIn : public QDialog {
     Q_OBJECT
 public:
-    // Creating the sign-in window creates the exercise window (running its
-    // load), disables it and shows it.
-    explicit frmSignIn(std::unique_ptr<RandomSource> random = nullptr);
+    // Creating the sign-in window creates the exercise window through
+    // `createMainWindow` (which runs its load), disables it and shows it. The
+    // exercise window belongs to the program, not to this window.
+    explicit frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow);
     ~frmSignIn() override;
 
     tessaly::frmArray& mainWindow() { return *frmArray_; }
@@ -42,8 +43,9 @@ public:
     QPushButton* cmdExit = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // Whether OK has removed the window for good.
-    bool removed() const { return removed_; }
+signals:
+    // OK was accepted: the program removes this window for good.
+    void signedIn();
 
 public slots:
     void reject() override; // Escape does not leave the sign-in
@@ -53,12 +55,14 @@ protected:
 
 private:
     void buildControls();
-    QLineEdit* makeEntry(const QString& caption, int captionTop, int captionWidth, int boxWidth);
-    void Form_Load(std::unique_ptr<RandomSource> random);
+    void findControls();
+    void connectControls();
+    void startTimer();
+    void Form_Load(const std::function<tessaly::frmArray&()>& createMainWindow);
     // Copies a box's whole text into its label in the exercise window.
     void mirror(const QLineEdit& box, std::string StudentData::*label);
 
-    std::unique_ptr<tessaly::frmArray> frmArray_;
+    tessaly::frmArray* frmArray_ = nullptr;
     bool removed_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "frm_sign_in.hpp"
+#include "program.hpp"
 
 #include <QApplication>
 
@@ -6,7 +6,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessaly");
     tessaly::applyTessalyLook(app);
-    tessaly::frmSignIn signIn;
-    signIn.show();
+    tessaly::Program program;
+    program.start();
     return QApplication::exec();
 }

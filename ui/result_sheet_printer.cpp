@@ -104,7 +104,8 @@ QString ResultSheetPrinter::savePdf(const QString& path) const {
 }
 
 QString ResultSheetPrinter::proposedPdfName() const {
-    QString name = window_.lblName->text() + " " + window_.lblDate->text();
+    const StudentData& student = window_.exercise().student;
+    QString name = qs(student.lblName) + " " + qs(student.lblDate);
     static const QString refused = QStringLiteral("/\\:*?\"<>|");
     for (QChar& c : name) {
         if (refused.contains(c) || c.category() == QChar::Other_Control) {

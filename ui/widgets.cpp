@@ -1,51 +1,129 @@
 #include "widgets.hpp"
 
+#include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace tessaly {
 
 namespace {
 
-void applyLook(QLabel& label, const QString& caption, QRect twipsGeometry, const LabelLook& look) {
+QFont fontOf(const Control& row) {
+    return layoutFont(row.font.face, row.font.points, row.font.bold);
+}
+
+void applyLook(QLabel& label, const Control& row) {
     label.setTextFormat(Qt::PlainText);
-    label.setFont(look.font);
-    label.setGeometry(twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                twipsGeometry.height()));
-    if (look.background) {
-        setColors(label, *look.background);
+    label.setFont(fontOf(row));
+    if (row.background) {
+        setColors(label, *row.background);
     } else {
         setTextColor(label, colors::Black);
         label.setAutoFillBackground(false);
     }
-    if (look.framed) {
+    if (row.look & Framed) {
         label.setFrameStyle(QFrame::Box | QFrame::Plain);
         label.setLineWidth(1);
     }
-    label.setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-    label.setProperty("autoSize", look.autoSize);
-    setCaption(label, caption);
+    label.setAlignment(row.look & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    label.setProperty("autoSize", (row.look & AutoSize) != 0);
+    setCaption(label, QString::fromStdString(row.caption));
     // A stand-in font may be wider than the layout's; a transparent label may
     // then grow, since nothing of it but its text shows.
-    if (!look.background && label.width() < label.sizeHint().width()) {
+    if (!row.background && label.width() < label.sizeHint().width()) {
         label.resize(label.sizeHint().width(), label.height());
     }
 }
 
-} // namespace
-
-QLabel* makeLabel(QWidget* parent, const QString& caption, QRect twipsGeometry,
-                  const LabelLook& look) {
-    auto* label = new QLabel(parent);
-    applyLook(*label, caption, twipsGeometry, look);
+QWidget* createLabel(const Control& row, QWidget& container) {
+    QLabel* label =
+        row.kind == Kind::Cell ? new ClickableLabel(&container) : new QLabel(&container);
+    label->setGeometry(twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
+    applyLook(*label, row);
     return label;
 }
 
-ClickableLabel* makeClickableLabel(QWidget* parent, const QString& caption, QRect twipsGeometry,
-                                   const LabelLook& look) {
-    auto* label = new ClickableLabel(parent);
-    applyLook(*label, caption, twipsGeometry, look);
-    return label;
+QWidget* createButton(const Control& row, QWidget& container) {
+    auto* button = new QPushButton(QString::fromStdString(row.caption), &container);
+    // A focused button takes Enter as well as Space, as desktop users expect.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QWidget* createFrame(const Control& row, QWidget& container) {
+    auto* frame = new QGroupBox(QString::fromStdString(row.caption), &container);
+    setColors(*frame, row.background.value_or(colors::Grey));
+    return frame;
+}
+
+QWidget* createTextBox(const Control& row, QWidget& container) {
+    auto* box = new QLineEdit(&container);
+    box->setFont(fontOf(row));
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+QWidget* createMultiLineText(const Control& row, QWidget& container) {
+    auto* text = new QPlainTextEdit(&container);
+    text->setFont(fontOf(row));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setFocusPolicy(Qt::StrongFocus);
+    text->setTabChangesFocus(true);
+    return text;
+}
+
+QWidget* createShape(const Control&, QWidget& container) {
+    auto* shape = new QFrame(&container);
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(2);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setTextColor(*shape, colors::Black);
+    return shape;
+}
+
+QWidget* createWidget(const Control& row, QWidget& container) {
+    switch (row.kind) {
+    case Kind::Label:
+    case Kind::Cell:
+        return createLabel(row, container);
+    case Kind::Button:
+        return createButton(row, container);
+    case Kind::Frame:
+        return createFrame(row, container);
+    case Kind::TextBox:
+        return createTextBox(row, container);
+    case Kind::MultiLineText:
+        return createMultiLineText(row, container);
+    case Kind::Shape:
+        return createShape(row, container);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* createControl(const Control& row, QWidget& container) {
+    QWidget* widget = createWidget(row, container);
+    widget->setObjectName(QString::fromStdString(row.name));
+    if (row.kind != Kind::Label && row.kind != Kind::Cell) {
+        widget->setGeometry(
+            twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
+    }
+    if (!row.visible) {
+        widget->hide();
+    }
+    return widget;
+}
+
+void buildControls(QWidget& client, const Layout& layout) {
+    for (const Control& row : layout) {
+        QWidget* container =
+            row.container.empty() ? &client : control<QWidget>(client, row.container);
+        createControl(row, *container);
+    }
 }
 
 void setCaption(QLabel& label, const QString& caption) {
@@ -65,24 +143,6 @@ void setCaption(QLabel& label, const QString& caption) {
             label.move(middle - label.width() / 2, label.y());
         }
     }
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& caption, QRect twipsGeometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                  twipsGeometry.height()));
-    // A focused button takes Enter as well as Space, as desktop users expect.
-    button->setAutoDefault(true);
-    return button;
-}
-
-QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect twipsGeometry,
-                     Color background) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setGeometry(twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                 twipsGeometry.height()));
-    setColors(*frame, background);
-    return frame;
 }
 
 void setShown(QWidget& widget, bool visible) {

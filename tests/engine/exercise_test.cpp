@@ -31,7 +31,7 @@ TEST(Exercise, StartKeepsEarlyMarksLocksLevelAndLanguageAndInstructionsChangeNot
     EXPECT_EQ(test::picture(w.ex.grid)[1], ". 1Y . . .");
     const Menus& m = w.ex.menus;
     for (const MenuEntry* e :
-         {&m.mnu10, &m.mnu11, &m.mnu12, &m.mnu13, &m.mnu20, &m.mnu21, &m.mnu22}) {
+         {&m.mnu10, &m.level(1), &m.level(2), &m.level(3), &m.mnu20, &m.mnu21, &m.mnu22}) {
         EXPECT_FALSE(e->enabled) << e->caption;
     }
     EXPECT_TRUE(m.mnu30.enabled);

@@ -41,7 +41,7 @@ TEST_P(LevelTest, ChangingTheLevelRedrawsAndShowsItsCells) {
     choose(w.ex, t.level);
     const std::string name = "Level " + std::to_string(t.level);
     EXPECT_EQ(w.ex.lblLevel, name);
-    for (const MenuEntry* m : {&w.ex.menus.mnu11, &w.ex.menus.mnu12, &w.ex.menus.mnu13}) {
+    for (const MenuEntry* m : {&w.ex.menus.level(1), &w.ex.menus.level(2), &w.ex.menus.level(3)}) {
         EXPECT_EQ(m->checked, m->caption == name) << m->caption;
     }
     EXPECT_EQ(loopText(w.ex.state), t.loops);

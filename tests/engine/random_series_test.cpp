@@ -125,8 +125,8 @@ std::string checkHeaders(const Exercise& ex) {
 // One level checked; its caption, FirstIndex and the visibility of cells and labels.
 std::string checkLevel(const Exercise& ex) {
     const Menus& m = ex.menus;
-    const int level = m.mnu11.checked ? 1 : m.mnu12.checked ? 2 : 3;
-    bool ok = m.mnu11.checked + m.mnu12.checked + m.mnu13.checked == 1 &&
+    const int level = m.level(1).checked ? 1 : m.level(2).checked ? 2 : 3;
+    bool ok = m.level(1).checked + m.level(2).checked + m.level(3).checked == 1 &&
               ex.lblLevel == "Level " + std::to_string(level) &&
               ex.state.FirstIndex == (level == 1 ? 2 : 1);
     for (int k = 1; k <= AnswerGrid::CellCount; ++k) {
@@ -143,7 +143,7 @@ std::string checkLevel(const Exercise& ex) {
 std::string checkMenusAndListing(const Exercise& ex, const Progress& p) {
     const Menus& m = ex.menus;
     for (const MenuEntry* e :
-         {&m.mnu10, &m.mnu11, &m.mnu12, &m.mnu13, &m.mnu20, &m.mnu21, &m.mnu22}) {
+         {&m.mnu10, &m.level(1), &m.level(2), &m.level(3), &m.mnu20, &m.mnu21, &m.mnu22}) {
         if (e->enabled == p.started || !m.mnu30.enabled) {
             return "menu " + e->caption + " or Instructions enabled wrongly";
         }
@@ -240,9 +240,9 @@ struct Session {
     std::string apply(Event e) {
         const ExerciseState was = ex.state;
         const Menus& m = ex.menus;
-        const bool draws =
-            (e.kind == Run && p.reviewing) ||
-            (e.kind <= Level3 && !std::array{&m.mnu11, &m.mnu12, &m.mnu13}[e.kind]->checked);
+        const bool draws = (e.kind == Run && p.reviewing) ||
+                           (e.kind <= Level3 &&
+                            !std::array{&m.level(1), &m.level(2), &m.level(3)}[e.kind]->checked);
         Cells want = ex.grid.lblCell;
         std::int16_t order = was.ClickOrder;
         if (draws) {

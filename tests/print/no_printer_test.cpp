@@ -49,9 +49,9 @@ void NoPrinterTest::offersPdf_data() {
 void NoPrinterTest::offersPdf() {
     QFETCH(bool, save);
     QFETCH(QString, file);
-    frmSignIn signIn;
-    playSeries(signIn, "Lovelace, Ada");
-    frmArray& window = signIn.mainWindow();
+    Program program;
+    playSeries(program, "Lovelace, Ada");
+    frmArray& window = program.mainWindow();
     QString problem;
     QString proposed;
     const QString path = file.isEmpty() ? QString() : folder_.filePath(file);
@@ -88,9 +88,9 @@ void NoPrinterTest::offersPdf() {
 }
 
 void NoPrinterTest::unwritablePdfIsReported() {
-    frmSignIn signIn;
-    playSeries(signIn, "Hopper, Grace");
-    frmArray& window = signIn.mainWindow();
+    Program program;
+    playSeries(program, "Hopper, Grace");
+    frmArray& window = program.mainWindow();
     QString reported;
     window.printer().askToSavePdf = [](const QString&) { return true; };
     window.printer().choosePdfFile = [&](const QString&) {
@@ -117,10 +117,10 @@ void NoPrinterTest::proposedName_data() {
 void NoPrinterTest::proposedName() {
     QFETCH(QString, name);
     QFETCH(QString, expected);
-    frmSignIn signIn;
-    signIn.mainWindow().lblName->setText(name);
-    signIn.mainWindow().lblDate->setText("DATE");
-    QCOMPARE(signIn.mainWindow().printer().proposedPdfName(), expected);
+    Program program;
+    program.mainWindow().writeStudentData(&StudentData::lblName, name);
+    program.mainWindow().writeSignInDate("DATE");
+    QCOMPARE(program.mainWindow().printer().proposedPdfName(), expected);
 }
 
 QTEST_MAIN(NoPrinterTest)

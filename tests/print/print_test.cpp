@@ -84,9 +84,9 @@ void PrintTest::printsTheResultSheet_data() {
 
 void PrintTest::printsTheResultSheet() {
     QFETCH(QString, name);
-    frmSignIn signIn;
-    playSeries(signIn, name);
-    frmArray& window = signIn.mainWindow();
+    Program program;
+    playSeries(program, name);
+    frmArray& window = program.mainWindow();
     window.printer().askToSavePdf = [](const QString& problem) {
         qWarning("unexpected print failure: %s", qPrintable(problem));
         return false;
@@ -127,9 +127,9 @@ void PrintTest::printsTheResultSheet() {
 }
 
 void PrintTest::refusedJobOffersPdf() {
-    frmSignIn signIn;
-    playSeries(signIn, "Turing, Alan");
-    frmArray& window = signIn.mainWindow();
+    Program program;
+    playSeries(program, "Turing, Alan");
+    frmArray& window = program.mainWindow();
     int status = 0;
     cups({"reject", folder_->path()}, &status);
     QCOMPARE(status, 0);

@@ -3,7 +3,7 @@
 // Drives the windows to the end of a series and reads back printed pages,
 // for the print tests.
 
-#include "frm_sign_in.hpp"
+#include "program.hpp"
 
 #include <QImage>
 #include <QLineEdit>
@@ -15,13 +15,14 @@ namespace tessaly::testing {
 
 // Signs in with the given name and plays a whole series by pressing
 // "Test Now!" and "Next" without marking anything: every problem is wrong.
-inline void playSeries(frmSignIn& signIn, const QString& name) {
+inline void playSeries(Program& program, const QString& name) {
+    frmSignIn& signIn = *program.signIn();
     QTest::keyClicks(signIn.txtPeriod, "3");
     QTest::keyClicks(signIn.txtID, "CS-101");
     signIn.txtName->setText(name); // pasted: it may hold anything
     QTest::keyClicks(signIn.txtTeacher, "Hopper, Grace");
     QTest::mouseClick(signIn.cmdOk, Qt::LeftButton);
-    frmArray& window = signIn.mainWindow();
+    frmArray& window = program.mainWindow();
     (void)QTest::qWaitForWindowActive(&window);
     QTest::mouseClick(window.cmdStart, Qt::LeftButton);
     while (!window.cmdPrint->isVisible()) {

@@ -57,12 +57,12 @@ QString checkMarks(std::initializer_list<const QAction*> items) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<frmSignIn> signIn_;
+    std::optional<OpenProgram> signIn_;
     frmArray* main_ = nullptr;
 
     // A fresh pair of windows for every test, signed in with the sign-in code.
     void open(std::unique_ptr<RandomSource> random = nullptr) {
-        signIn_ = openSignIn(std::move(random));
+        signIn_.emplace(openSignIn(std::move(random)));
         main_ = &signIn_->mainWindow();
         QVERIFY(signInWithCode(*signIn_));
     }
@@ -102,8 +102,8 @@ private slots:
         QCOMPARE(cellsWritten(*main_).isEmpty(), false);
         QCOMPARE(QApplication::focusWidget(), main_->cmdRun);
         for (const QAction* item :
-             {main_->mnu10->menuAction(), main_->mnu11, main_->mnu12, main_->mnu13,
-              main_->mnu20->menuAction(), main_->mnu21, main_->mnu22}) {
+             {main_->mnu10->menuAction(), main_->levelItem(1), main_->levelItem(2),
+              main_->levelItem(3), main_->mnu20->menuAction(), main_->mnu21, main_->mnu22}) {
             QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
         }
         QVERIFY(main_->mnu30->isEnabled());
@@ -166,12 +166,14 @@ private slots:
         open();
         click(main_->lblCell[13]);
         const QStringList before = exerciseOnShow(*main_);
-        const std::array<QAction*, 4> items = {nullptr, main_->mnu11, main_->mnu12, main_->mnu13};
+        const std::array<QAction*, 4> items = {nullptr, main_->levelItem(1), main_->levelItem(2),
+                                               main_->levelItem(3)};
         for (int level : levels) {
             items[level]->trigger();
         }
         QCOMPARE(main_->lblLevel->text(), QString("Level %1").arg(levels.back()));
-        QCOMPARE(checkMarks({main_->mnu11, main_->mnu12, main_->mnu13}), checked);
+        QCOMPARE(checkMarks({main_->levelItem(1), main_->levelItem(2), main_->levelItem(3)}),
+                 checked);
         QCOMPARE(shownPattern(main_->lblCell), cells);
         QCOMPARE(shownPattern(main_->lblIndex), labels);
         if (newProblem) {
@@ -325,7 +327,7 @@ private slots:
             click(main_->cmdExit);
         }
         QVERIFY(!main_->isVisible());
-        QVERIFY(!signIn_->isVisible());
+        QVERIFY(signIn_->program().signIn() == nullptr); // long gone since OK
     }
 
     void tabMovesAmongVisibleControls_data() {

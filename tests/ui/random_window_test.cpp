@@ -75,9 +75,9 @@ QString firstDifference(const frmArray& window) {
         }
     }
     const std::pair<const QAction*, const MenuEntry*> menus[] = {
-        {window.mnu11, &e.menus.mnu11},
-        {window.mnu12, &e.menus.mnu12},
-        {window.mnu13, &e.menus.mnu13},
+        {window.levelItem(1), &e.menus.level(1)},
+        {window.levelItem(2), &e.menus.level(2)},
+        {window.levelItem(3), &e.menus.level(3)},
         {window.mnu21, &e.menus.mnu21},
         {window.mnu22, &e.menus.mnu22},
         {window.mnu10->menuAction(), &e.menus.mnu10},
@@ -101,8 +101,8 @@ public:
 
     QString play() {
         for (int i = 0, n = pick(6); i < n; ++i) {
-            QAction* choices[] = {window_.mnu11, window_.mnu12, window_.mnu13,
-                                  window_.mnu21, window_.mnu22, window_.mnu30};
+            QAction* choices[] = {window_.levelItem(1), window_.levelItem(2), window_.levelItem(3),
+                                  window_.mnu21,        window_.mnu22,        window_.mnu30};
             if (QString d = act(choices[pick(6)]); !d.isEmpty()) {
                 return d;
             }
@@ -197,8 +197,8 @@ private slots:
     void wholeSeries() {
         QFETCH(unsigned, seed);
         auto signIn = openSignIn(std::make_unique<FixedSeedRandom>(float(seed % 86400)));
-        QVERIFY(signInWithCode(*signIn));
-        Student student(signIn->mainWindow(), seed);
+        QVERIFY(signInWithCode(signIn));
+        Student student(signIn.mainWindow(), seed);
         const QString difference = student.play();
         QVERIFY2(difference.isEmpty(),
                  qPrintable(

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QPointer>
 #include <QTimer>
 
 using namespace tessaly;
@@ -136,11 +137,19 @@ private slots:
         QCOMPARE(main.lblName->text(), name);
         QCOMPARE(main.lblTeacher->text(), teacher);
 
+        const QPointer<frmSignIn> window = &*signIn;
+        const QPointer<QTimer> timer = signIn->Timer1;
         QTest::keyClick(signIn->txtTeacher, Qt::Key_Return);
         QCOMPARE(main.isEnabled(), accepted);
-        QCOMPARE(signIn->isVisible(), !accepted);
-        QCOMPARE(signIn->removed(), accepted);
-        QCOMPARE(signIn->Timer1->isActive(), !accepted);
+        // Accepted, the window is removed for good: destroyed, its timer with it.
+        QCOMPARE(signIn.program().signIn() == nullptr, accepted);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(window.isNull(), accepted);
+        QCOMPARE(timer.isNull(), accepted);
+        if (!accepted) {
+            QVERIFY(window->isVisible());
+            QVERIFY(timer->isActive());
+        }
         QVERIFY(main.isVisible());
         const QString today =
             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
@@ -152,13 +161,14 @@ private slots:
 
     void captionFlashesEverySecond() {
         // Checked before anything runs the event loop, so that no tick can come first.
-        auto signIn = std::make_unique<frmSignIn>(std::make_unique<FixedSeedRandom>(1));
+        Program program(std::make_unique<FixedSeedRandom>(1));
+        frmSignIn* signIn = program.signIn();
         const QLabel* flash = signIn->lblFlash;
         QCOMPARE(background(flash), toQColor(colors::PaleYellow));
         QCOMPARE(textColour(flash), QColor(Qt::black));
         QCOMPARE(signIn->Timer1->interval(), 1000);
         QVERIFY(signIn->Timer1->isActive());
-        signIn->show();
+        program.start();
         // The first real tick turns it yellow on black.
         QTRY_COMPARE_WITH_TIMEOUT(background(flash), toQColor(colors::Black), 2500);
         QCOMPARE(textColour(flash), toQColor(colors::Yellow));
@@ -178,7 +188,7 @@ private slots:
         QVERIFY(signIn->isVisible());
         QVERIFY(!signIn->close());
         QVERIFY(signIn->isVisible());
-        QVERIFY(!signIn->removed());
+        QCOMPARE(signIn.program().signIn(), &*signIn);
         QVERIFY(signIn->mainWindow().isVisible());
         QVERIFY(!signIn->mainWindow().isEnabled());
     }

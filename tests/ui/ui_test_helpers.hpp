@@ -3,7 +3,7 @@
 // Small helpers shared by the widget tests: opening and signing in, reading the
 // grid back as text, and reading the loops off the listing the window shows.
 
-#include "frm_sign_in.hpp"
+#include "program.hpp"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -42,23 +42,42 @@ inline bool waitUntilActive(QWidget& window) {
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
 }
 
+// A started program; `->` reaches its sign-in window while that exists.
+class OpenProgram {
+public:
+    explicit OpenProgram(std::unique_ptr<RandomSource> random)
+        : program_(std::make_unique<Program>(std::move(random))) {}
+
+    frmSignIn* operator->() const { return &**this; }
+    frmSignIn& operator*() const {
+        if (program_->signIn() == nullptr) {
+            qFatal("the sign-in window is gone");
+        }
+        return *program_->signIn();
+    }
+    Program& program() const { return *program_; }
+    frmArray& mainWindow() const { return program_->mainWindow(); }
+
+private:
+    std::unique_ptr<Program> program_;
+};
+
 // A shown and active sign-in window, with its exercise window behind it.
-inline std::unique_ptr<frmSignIn> openSignIn(std::unique_ptr<RandomSource> random = nullptr) {
-    auto signIn = std::make_unique<frmSignIn>(random ? std::move(random)
-                                                     : std::make_unique<FixedSeedRandom>(4321));
-    signIn->show();
-    signIn->activateWindow();
-    if (!waitUntilActive(*signIn)) {
+inline OpenProgram openSignIn(std::unique_ptr<RandomSource> random = nullptr) {
+    OpenProgram program(random ? std::move(random) : std::make_unique<FixedSeedRandom>(4321));
+    program.program().start();
+    program->activateWindow();
+    if (!waitUntilActive(*program)) {
         qWarning("the sign-in window did not become active");
     }
-    return signIn;
+    return program;
 }
 
 // Signs in with the sign-in code and waits until the exercise window is active.
-inline bool signInWithCode(frmSignIn& signIn) {
-    QTest::keyClicks(signIn.txtPeriod, "~");
-    QTest::mouseClick(signIn.cmdOk, Qt::LeftButton);
-    return waitUntilActive(signIn.mainWindow());
+inline bool signInWithCode(OpenProgram& program) {
+    QTest::keyClicks(program->txtPeriod, "~");
+    QTest::mouseClick(program->cmdOk, Qt::LeftButton);
+    return waitUntilActive(program.mainWindow());
 }
 
 // One token per cell: "." for "0" on white, "X" for "X" on orange, otherwise a

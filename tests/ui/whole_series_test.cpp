@@ -108,7 +108,8 @@ private slots:
         click(signIn->cmdOk);
         QVERIFY(waitUntilActive(main));
 
-        const std::array<QAction*, 4> levels = {nullptr, main.mnu11, main.mnu12, main.mnu13};
+        const std::array<QAction*, 4> levels = {nullptr, main.levelItem(1), main.levelItem(2),
+                                                main.levelItem(3)};
         levels[level]->trigger();
         (java ? main.mnu21 : main.mnu22)->trigger();
         click(main.cmdStart);

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "colors.hpp"
+#include "qt_adapter.hpp"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tessaly {
+
+// The layout of a window as data: one row per control, as the layout tables
+// give it. Rectangles are in twips, relative to the container's client area.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+enum class Kind {
+    Label,         // QLabel
+    Cell,          // a label that takes clicks
+    Button,        // QPushButton
+    Frame,         // a titled frame that holds other controls
+    TextBox,       // a single-line entry box
+    MultiLineText, // a read-only multi-line text
+    Shape,         // a decorative outline
+};
+
+// How a label looks besides its background: bit flags.
+enum Look : unsigned {
+    Plain = 0,
+    Framed = 1,   // a single-line border
+    Centred = 2,  // centred text
+    AutoSize = 4, // the label sizes itself to its caption
+};
+
+struct FontSpec {
+    Face face = Face::MsSansSerif;
+    double points = 8;
+    bool bold = false;
+};
+
+// The standard dialog font that controls without a font of their own use.
+inline constexpr FontSpec DialogFont{};
+
+struct Control {
+    std::string name{}; // the control's name, also its objectName
+    Kind kind = Kind::Label;
+    std::string container{}; // empty: the window's client area
+    TwipsRect rect{};
+    // Fixed captions only: whatever the exercise shows is left empty here and
+    // filled by the window's first render.
+    std::string caption{};
+    FontSpec font = DialogFont;
+    std::optional<Color> background{}; // none: a transparent label
+    unsigned look = Plain;
+    bool visible = true;
+};
+
+// What the layout says of the window itself.
+struct WindowSpec {
+    std::string caption{};
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    Color background = colors::Grey;
+};
+
+using Layout = std::vector<Control>;
+
+const WindowSpec& frmArrayWindow();
+const Layout& frmArrayLayout();
+const WindowSpec& frmSignInWindow();
+const Layout& frmSignInLayout();
+
+// Creates every control of `layout` inside `client`, in the order of the rows,
+// so that a later row stands above an earlier one. A row's container must
+// come before it.
+void buildControls(QWidget& client, const Layout& layout);
+
+// The control called `name` below `root`; never null for a name of the layout.
+template <typename T> T* control(const QWidget& root, const std::string& name) {
+    T* found = root.findChild<T*>(QString::fromStdString(name));
+    if (found == nullptr) {
+        throw std::logic_error("the layout has no control " + name);
+    }
+    return found;
+}
+
+} // namespace tessaly

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "frm_array.hpp"
+#include "frm_sign_in.hpp"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace tessaly {
+
+// The running program: it owns both windows side by side. The sign-in window
+// creates the exercise window at start-up, as the start-up order requires,
+// but the program keeps it; OK destroys the sign-in window for good, and the
+// exercise window carries the rest of the run.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    // A null random source means the real time-seeded one.
+    explicit Program(std::unique_ptr<RandomSource> random = nullptr);
+    ~Program() override;
+
+    // Shows the sign-in window in front of the exercise window.
+    void start();
+
+    // The sign-in window; null once OK has removed it.
+    frmSignIn* signIn() const { return frmSignIn_.get(); }
+    frmArray& mainWindow() const { return *frmArray_; }
+
+private:
+    frmArray& createMainWindow();
+    void removeSignIn();
+
+    std::unique_ptr<RandomSource> random_;
+    // Declared before the sign-in window, which refers to it, so that it
+    // outlives it.
+    std::unique_ptr<frmArray> frmArray_;
+    std::unique_ptr<frmSignIn> frmSignIn_;
+    // A removed sign-in window until the event loop has destroyed it.
+    QPointer<frmSignIn> leaving_;
+};
+
+} // namespace tessaly
