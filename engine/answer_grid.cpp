@@ -52,6 +52,31 @@ void AnswerGrid::captionIndexLabels() {
     }
 }
 
+namespace {
+
+// The state that a cell's colour shows; the test run's colours are its verdicts.
+const char* cellState(Color color) {
+    switch (color) {
+    case colors::Yellow:
+        return "marked";
+    case colors::Green:
+        return "right";
+    case colors::Red:
+        return "wrong";
+    case colors::Orange:
+        return "not visited";
+    default:
+        return "not marked";
+    }
+}
+
+} // namespace
+
+std::string AnswerGrid::describeCell(int k) const {
+    return "row " + numberText(cellRow(k) - 1) + ", column " + numberText(cellColumn(k) - 1) +
+           ", " + cellState(lblCell.at(static_cast<std::size_t>(k)).backColor);
+}
+
 void AnswerGrid::ToggleCells(int i, bool turnOn) {
     const bool visible = i == 1;
     for (int k = 1; k <= CellCount; ++k) {

@@ -50,6 +50,10 @@ public:
     // coordinate labels likewise.
     void ToggleCells(int i, bool turnOn);
 
+    // What a cell tells a student who cannot see it: its shown row and column
+    // and its state, "row 1, column 2, marked". k in 1..CellCount.
+    std::string describeCell(int k) const;
+
     // Makes all 25 coordinate labels visible or hidden.
     void showIndexLabels(bool visible);
 

@@ -64,6 +64,7 @@ void Exercise::cmdNewProgram_Click() {
 
 void Exercise::InitializeLoops() {
     tessaly::InitializeLoops(state, random_);
+    ++problemsDrawn;
 }
 
 void Exercise::DisplayProgram() {

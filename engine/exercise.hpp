@@ -70,6 +70,12 @@ public:
     std::string lblLevel{level(1).caption};
     std::string cmdRun = "Test Now!";
 
+    // The last test's verdict and the totals, in words, for a student who
+    // cannot see the colours; empty until a test and again after "Next".
+    std::string verdict;
+    // How many problems have been drawn; a new problem changes it.
+    int problemsDrawn = 0;
+
     bool fraProgramVisible = false;
     bool fraArrayVisible = true;
     bool fraInstructionsVisible = false;
@@ -119,9 +125,10 @@ private:
     void captionCheckedLevel();
     void testRun();
     void nextProblem();
-    bool replayLoops();
-    bool sweepStrayMarks();
+    int replayLoops(int& visited);
+    int sweepStrayMarks();
     void score(bool wrong);
+    void describeVerdict(bool wrong, int rightCells, int visited, int strayMarks);
     void endSeries();
 
     RandomSource& random_;

@@ -22,38 +22,44 @@ bool Exercise::seriesOver() const {
 
 void Exercise::testRun() {
     cmdRun = "Next";
-    const bool wrongCell = replayLoops();
-    const bool strayMark = sweepStrayMarks();
-    score(wrongCell || strayMark);
+    int visited = 0;
+    const int rightCells = replayLoops(visited);
+    const int strayMarks = sweepStrayMarks();
+    const bool wrong = rightCells < visited || strayMarks > 0;
+    score(wrong);
+    describeVerdict(wrong, rightCells, visited, strayMarks);
     if (state.RightCount + state.WrongCount == state.ProblemLimit) {
         endSeries();
     }
 }
 
 // Marks every visited cell green (the student's caption is the expected number)
-// or red, and shows the expected number there. True when any cell was wrong.
-bool Exercise::replayLoops() {
-    bool wrong = false;
+// or red, and shows the expected number there. Returns how many were right;
+// `visited` is how many the loops visit.
+int Exercise::replayLoops(int& visited) {
+    int rightCells = 0;
     std::int16_t expected = 1;
-    for (int cell : visitedCells(state)) {
+    const std::vector<int> cells = visitedCells(state);
+    for (int cell : cells) {
         const int x = cellRow(cell);
         const int y = cellColumn(cell);
         const bool right = grid.lblCell[cell].caption == numberText(expected);
         grid.aset(x, y, expected, right ? colors::Green : colors::Red);
-        wrong = wrong || !right;
+        rightCells += right ? 1 : 0;
         ++expected;
     }
-    return wrong;
+    visited = static_cast<int>(cells.size());
+    return rightCells;
 }
 
-// Turns every mark the loops never reached into "X" on orange. True when any was found.
-bool Exercise::sweepStrayMarks() {
-    bool found = false;
+// Turns every mark the loops never reached into "X" on orange. Returns how many.
+int Exercise::sweepStrayMarks() {
+    int found = 0;
     for (int x = 1; x <= GridSide; ++x) {
         for (int y = 1; y <= GridSide; ++y) {
             if (grid.lblCell[cellIndex(x, y)].backColor == colors::Yellow) {
                 grid.aset(x, y, -1, colors::Orange);
-                found = true;
+                ++found;
             }
         }
     }
@@ -75,6 +81,15 @@ void Exercise::score(bool wrong) {
     lblScore = numberText(std::floor(percent)) + "%";
 }
 
+// "Problem 3 wrong: 7 of 9 cells right, 1 stray mark. Right 2, Wrong 1, Score 66%"
+void Exercise::describeVerdict(bool wrong, int rightCells, int visited, int strayMarks) {
+    const double problem = state.RightCount + state.WrongCount;
+    verdict = "Problem " + numberText(problem) + (wrong ? " wrong: " : " right: ") +
+              numberText(rightCells) + " of " + numberText(visited) + " cells right, " +
+              numberText(strayMarks) + (strayMarks == 1 ? " stray mark. " : " stray marks. ") +
+              "Right " + lblRight + ", Wrong " + lblWrong + ", Score " + lblScore;
+}
+
 void Exercise::endSeries() {
     fraProgramVisible = false;
     backColor = colors::White;
@@ -85,6 +100,7 @@ void Exercise::endSeries() {
 
 void Exercise::nextProblem() {
     cmdRun = "Test Now!";
+    verdict.clear();
     state.ClickOrder = 1;
     ResetArray();
     InitializeLoops();

@@ -1,5 +1,7 @@
 #include "frm_array.hpp"
 
+#include "accessibility.hpp"
+#include "grid_keyboard.hpp"
 #include "instructions_text.hpp"
 #include "layout.hpp"
 #include "result_sheet_printer.hpp"
@@ -56,7 +58,8 @@ void frmArray::buildWindow() {
     const WindowSpec& spec = frmArrayWindow();
     setObjectName("frmArray");
     setWindowTitle(QString::fromStdString(spec.caption));
-    setWindowIcon(QIcon(":/tessaly/tessaly.png"));
+    setWindowIcon(programIcon());
+    installAccessibility();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(this);
@@ -69,7 +72,10 @@ void frmArray::buildWindow() {
     connectControls();
     fillInstructions();
     buildMenus();
-    setFocusOrder();
+    describeForScreenReaders();
+    gridKeyboard_ = new GridKeyboard(
+        lblCell, [this](int k) { lblCell_Click(k); },
+        [this](QWidget* entry) { setFocusOrder(entry); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -154,16 +160,10 @@ void frmArray::buildMenus() {
     mnu22->setCheckable(true);
 }
 
-void frmArray::setFocusOrder() {
-    const std::array<QWidget*, 6> order = {cmdStart, cmdExit, cmdRun, Text1, cmdOK, cmdPrint};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-}
-
 void frmArray::Form_Load() {
     exercise_.Form_Load(secondsSinceMidnight());
     render();
+    followProblem();
 }
 
 void frmArray::render() {
@@ -189,6 +189,16 @@ void frmArray::renderCounters() {
     setShown(*lblScore, exercise_.lblScoreVisible);
     setCaption(*lblLevel, qs(exercise_.lblLevel));
     cmdRun->setText(qs(exercise_.cmdRun));
+    // The verdict goes to the button that has the focus after a test, so a
+    // screen reader speaks it while nothing visible changes.
+    const QString verdict = qs(exercise_.verdict);
+    QPushButton* focusedAfterTest = exercise_.seriesOver() ? cmdPrint : cmdRun;
+    for (QPushButton* button : {cmdRun, cmdPrint}) {
+        const QString description = button == focusedAfterTest ? verdict : QString();
+        if (button->accessibleDescription() != description) {
+            button->setAccessibleDescription(description);
+        }
+    }
 }
 
 void frmArray::renderGrid() {
@@ -199,6 +209,10 @@ void frmArray::renderGrid() {
         setShown(*lblCell[k], grid.lblCell[k].visible);
         setCaption(*lblIndex[k], qs(grid.lblIndex[k].caption));
         setShown(*lblIndex[k], grid.lblIndex[k].visible);
+        const QString description = qs(grid.describeCell(k));
+        if (lblCell[k]->accessibleDescription() != description) {
+            lblCell[k]->setAccessibleDescription(description);
+        }
     }
 }
 
@@ -239,6 +253,7 @@ void frmArray::cmdStart_Click() {
 void frmArray::cmdRun_Click() {
     exercise_.cmdRun_Click();
     render();
+    followProblem();
     if (exercise_.seriesOver()) {
         cmdPrint->setFocus();
     } else {
@@ -267,15 +282,23 @@ void frmArray::cmdExit_Click() {
 
 void frmArray::cmdOK_Click() {
     command(&Exercise::cmdOK_Click);
+    coverFocus(false);
+    restoreFocus();
 }
 
 void frmArray::mnu30_Click() {
+    if (!exercise_.fraInstructionsVisible) {
+        focusBeforeInstructions_ = focusWidget();
+    }
     command(&Exercise::mnu30_Click);
+    coverFocus(true);
+    cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 void frmArray::chooseLevel(int n) {
     exercise_.chooseLevel(n);
     render();
+    followProblem();
 }
 
 void frmArray::writeStudentData(std::string StudentData::*label, const QString& text) {

@@ -4,7 +4,9 @@
 #include "grid_geometry.hpp"
 #include "qt_adapter.hpp"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -17,6 +19,7 @@ class QPushButton;
 
 namespace tessaly {
 
+class GridKeyboard;
 class ResultSheetPrinter;
 
 // The exercise window. Every handler calls the engine, then render() mirrors
@@ -99,7 +102,15 @@ private:
     void connectControls();
     void fillInstructions();
     void buildMenus();
-    void setFocusOrder();
+    void describeForScreenReaders();
+    // The focus order; `gridEntry` is the grid's one stop, if any.
+    void setFocusOrder(QWidget* gridEntry);
+    // While the instructions panel shows, the controls it covers take no focus.
+    void coverFocus(bool covered);
+    void restoreFocus();
+    // After a command: a new problem enters the grid at its top-left again,
+    // and cells shown or hidden change where the grid's stop is.
+    void followProblem();
     void Form_Load();
     // Runs one of the exercise's commands and mirrors the result.
     void command(void (Exercise::*procedure)());
@@ -112,6 +123,10 @@ private:
 
     // The menu entries beside the engine's, in the order of Menus::all().
     std::vector<QAction*> menuActions_;
+    GridKeyboard* gridKeyboard_ = nullptr;
+    int shownProblem_ = -1; // the problem the grid's keyboard stop belongs to
+    QPointer<QWidget> focusBeforeInstructions_;
+    QHash<QWidget*, Qt::FocusPolicy> coveredFocus_;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;

@@ -1,5 +1,6 @@
 #include "frm_sign_in.hpp"
 
+#include "accessibility.hpp"
 #include "layout.hpp"
 #include "sign_in.hpp"
 #include "widgets.hpp"
@@ -28,6 +29,8 @@ frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow
     const WindowSpec& spec = frmSignInWindow();
     setObjectName("frmSignIn");
     setWindowTitle(QString::fromStdString(spec.caption));
+    setWindowIcon(programIcon());
+    installAccessibility();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
     setColors(*this, spec.background);
@@ -41,6 +44,7 @@ frmSignIn::~frmSignIn() = default;
 void frmSignIn::buildControls() {
     tessaly::buildControls(*this, frmSignInLayout());
     findControls();
+    nameEntries();
     for (QLineEdit* box : {txtPeriod, txtID, txtName, txtTeacher}) {
         // Any text is accepted, up to the line edit's 32767 characters: longer
         // text makes every keystroke lay out the whole line again (half a
@@ -68,6 +72,17 @@ void frmSignIn::findControls() {
     txtTeacher = control<QLineEdit>(*this, "txtTeacher");
     cmdOk = control<QPushButton>(*this, "cmdOk");
     cmdExit = control<QPushButton>(*this, "cmdExit");
+}
+
+// Each box is named after the caption above it.
+void frmSignIn::nameEntries() {
+    const std::array<std::pair<QLineEdit*, const char*>, 4> entries = {{{txtPeriod, "Label1"},
+                                                                        {txtID, "Label3"},
+                                                                        {txtName, "lblNameTitle"},
+                                                                        {txtTeacher, "Label2"}}};
+    for (const auto& [box, caption] : entries) {
+        box->setAccessibleName(control<QLabel>(*this, caption)->text());
+    }
 }
 
 void frmSignIn::connectControls() {

@@ -56,6 +56,7 @@ protected:
 private:
     void buildControls();
     void findControls();
+    void nameEntries();
     void connectControls();
     void startTimer();
     void Form_Load(const std::function<tessaly::frmArray&()>& createMainWindow);

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTime>
@@ -102,6 +103,31 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QPen pen(QColor(0, 0, 128), 2, Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+}
+
+void ClickableLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ClickableLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+QIcon programIcon() {
+    return QIcon(QStringLiteral(":/tessaly/tessaly.png"));
 }
 
 QString shortDate() {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QRect>
 #include <QString>
@@ -39,18 +40,29 @@ void applyTessalyLook(QApplication& app);
 void setColors(QWidget& widget, Color background, Color text = colors::Black);
 void setTextColor(QWidget& widget, Color text);
 
-// A label that reports clicks, as the grid's cells do.
+// A label that reports clicks, as the grid's cells do. While it has the
+// keyboard focus it shows a frame inside its border, leaving its background
+// and caption as they are.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    // What a mouse click does, for the keyboard and assistive technology.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
+
+// The program's icon, shown by every window.
+QIcon programIcon();
 
 // The date of today in the system's short date format.
 QString shortDate();

@@ -334,13 +334,14 @@ private slots:
         QTest::addColumn<int>("phase");
         QTest::addColumn<bool>("instructions");
         QTest::addColumn<QStringList>("order"); // from the control with the focus
-        QTest::newRow("before Start")
-            << int(BeforeStart) << false << QStringList{"cmdStart", "cmdExit", "cmdStart"};
+        // The grid is one stop, entered at its top-left visible cell.
+        QTest::newRow("before Start") << int(BeforeStart) << false
+                                      << QStringList{"cmdStart", "cmdExit", "lblCell1", "cmdStart"};
         QTest::newRow("in a problem")
-            << int(AfterStart) << false << QStringList{"cmdRun", "cmdExit", "cmdRun"};
+            << int(AfterStart) << false << QStringList{"cmdRun", "cmdExit", "lblCell1", "cmdRun"};
+        // The open panel takes the focus, and what it covers takes none.
         QTest::newRow("instructions open")
-            << int(AfterStart) << true
-            << QStringList{"cmdRun", "Text1", "cmdOK", "cmdExit", "cmdRun"};
+            << int(AfterStart) << true << QStringList{"cmdOK", "Text1", "cmdOK"};
         QTest::newRow("series over")
             << int(SeriesOver) << false << QStringList{"cmdPrint", "cmdExit", "cmdPrint"};
     }
@@ -355,9 +356,10 @@ private slots:
             main_->mnu30->trigger();
         }
         const std::map<QString, QWidget*> controls = {
-            {"cmdStart", main_->cmdStart}, {"cmdExit", main_->cmdExit},
-            {"cmdRun", main_->cmdRun},     {"Text1", main_->Text1},
-            {"cmdOK", main_->cmdOK},       {"cmdPrint", main_->cmdPrint}};
+            {"cmdStart", main_->cmdStart},  {"cmdExit", main_->cmdExit},
+            {"cmdRun", main_->cmdRun},      {"Text1", main_->Text1},
+            {"cmdOK", main_->cmdOK},        {"cmdPrint", main_->cmdPrint},
+            {"lblCell1", main_->lblCell[1]}};
         QCOMPARE(QApplication::focusWidget(), controls.at(order.front()));
         for (qsizetype i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
