@@ -10,7 +10,7 @@ packages=(
     fonts-liberation
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
-    librsvg2-bin
+    librsvg2-bin dpkg-dev file
 )
 
 missing=()
