@@ -11,6 +11,7 @@ packages=(
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
     librsvg2-bin dpkg-dev file
+    desktop-file-utils appstream mandoc man-db lintian xdotool x11-utils
 )
 
 missing=()
