@@ -1,9 +1,11 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
 SAN_DIR ?= build-sanitize
+PKG_DIR ?= build-package
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build sanitize memcheck clean
+.PHONY: run test deps configure build install uninstall package sanitize memcheck clean
 
 run: build
 	$(BUILD_DIR)/ui/tessaly
@@ -20,6 +22,19 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The program, its menu entry, metadata, icons and manual page under PREFIX:
+# `make install PREFIX=$$HOME/.local`, or `sudo make install` for /usr/local.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes the files of the last `make install`, as CMake listed them.
+uninstall:
+	xargs -d '\n' rm -f -- < $(BUILD_DIR)/install_manifest.txt
+
+# The Debian package $(PKG_DIR)/tessaly_<version>_amd64.deb.
+package: deps
+	JOBS=$(JOBS) scripts/build-package.sh $(PKG_DIR)
+
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF
@@ -35,4 +50,4 @@ memcheck: build
 	done
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(PKG_DIR)
