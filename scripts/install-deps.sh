@@ -10,7 +10,7 @@ packages=(
     fonts-liberation
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
-    at-spi2-core python3-pyatspi dbus
+    at-spi2-core python3-pyatspi dbus libxcb1-dev openbox
     librsvg2-bin dpkg-dev file
     desktop-file-utils appstream mandoc man-db lintian xdotool x11-utils
 )

@@ -5,6 +5,7 @@ namespace tessaly {
 Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
+    signInWatch_ = std::make_unique<WindowLossWatch>(*frmSignIn_, endProgram);
 }
 
 Program::~Program() {
@@ -23,6 +24,7 @@ frmArray& Program::createMainWindow() {
 // OK runs inside the sign-in window's own handler, so the window is destroyed
 // once control is back in the event loop; from now on nothing can reach it.
 void Program::removeSignIn() {
+    signInWatch_.reset();
     leaving_ = frmSignIn_.release();
     leaving_->deleteLater();
 }

@@ -2,6 +2,7 @@
 
 #include "frm_array.hpp"
 #include "frm_sign_in.hpp"
+#include "window_watch.hpp"
 
 #include <QObject>
 #include <QPointer>
@@ -37,6 +38,9 @@ private:
     // outlives it.
     std::unique_ptr<frmArray> frmArray_;
     std::unique_ptr<frmSignIn> frmSignIn_;
+    // Ends the program when the window system destroys the sign-in window,
+    // which would otherwise leave the exercise window disabled for good.
+    std::unique_ptr<WindowLossWatch> signInWatch_;
     // A removed sign-in window until the event loop has destroyed it.
     QPointer<frmSignIn> leaving_;
 };
