@@ -1,5 +1,6 @@
 #include "frm_array.hpp"
 
+#include "double_click_guard.hpp"
 #include "instructions_text.hpp"
 #include "result_sheet_printer.hpp"
 #include "widgets.hpp"
@@ -132,6 +133,7 @@ void frmArray::buildProgramFrame(QWidget* client) {
         lblCode[i] = makeLabel(fraProgram, "", {places[i].left, places[i].top, 0, 360}, codeLook);
     }
     cmdRun = makeButton(fraProgram, "Test Now!", {150, 3930, 1200, 495});
+    ignoreDoubleClicks(*cmdRun); // the verdict stays on show until a click of its own
     cmdNewProgram = makeButton(fraProgram, "New", {1485, 3960, 1215, 495});
     cmdNewProgram->hide();
     connect(cmdRun, &QPushButton::clicked, this, &frmArray::cmdRun_Click);
@@ -141,6 +143,7 @@ void frmArray::buildButtons(QWidget* client) {
     cmdStart = makeButton(client, "Start", {6615, 4875, 1215, 495});
     cmdPrint = makeButton(client, "Print", {6615, 4875, 1215, 495});
     cmdPrint->hide();
+    ignoreDoubleClicks(*cmdPrint); // a double-click prints one sheet
     cmdExit = makeButton(client, "Exit", {6630, 5400, 1215, 495});
     connect(cmdStart, &QPushButton::clicked, this, &frmArray::cmdStart_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmArray::cmdPrint_Click);
