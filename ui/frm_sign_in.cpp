@@ -1,6 +1,7 @@
 #include "frm_sign_in.hpp"
 
 #include "sign_in.hpp"
+#include "whole_characters.hpp"
 #include "widgets.hpp"
 
 #include <QCloseEvent>
@@ -51,6 +52,7 @@ QLineEdit* frmSignIn::makeEntry(const QString& caption, int captionTop, int capt
     // text makes every keystroke lay out the whole line again (half a second
     // for a megabyte), and no period, class, name or teacher comes near it.
     box->setMaxLength(MaxEntryLength);
+    box->setValidator(new WholeCharacterValidator(box)); // the cut never halves a character
     return box;
 }
 

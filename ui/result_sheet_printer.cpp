@@ -3,6 +3,7 @@
 #include "cups_job.hpp"
 #include "frm_array.hpp"
 #include "off_thread.hpp"
+#include "whole_characters.hpp"
 
 #include <QApplication>
 #include <QDir>
@@ -220,7 +221,7 @@ QString ResultSheetPrinter::proposedPdfName() const {
             c = QLatin1Char('-');
         }
     }
-    name = name.simplified().left(80).trimmed();
+    name = leftWholeGraphemes(name.simplified(), 80).trimmed();
     if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) {
         name.prepend(QStringLiteral("Tessaly result"));
     }
