@@ -8,7 +8,6 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -18,16 +17,6 @@ namespace {
 constexpr int ClientWidth = 4815;
 constexpr int ClientHeight = 4845;
 } // namespace
-
-void centreOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
-}
 
 frmSignIn::frmSignIn(std::unique_ptr<RandomSource> random) {
     setWindowTitle("Please Sign In");
