@@ -1,5 +1,6 @@
 #include "random_source.hpp"
 
+#include <bit>
 #include <stdexcept>
 
 namespace tessaly {
@@ -10,7 +11,10 @@ float floatFrom24Bits(std::uint32_t bits) {
 }
 
 void TimeSeededRandom::seed(float secondsSinceMidnight) {
-    generator_.seed(static_cast<std::uint32_t>(secondsSinceMidnight));
+    // Every bit of the real seeds the generator, the fraction of the second
+    // included: a whole-number conversion would give every student who starts
+    // in the same second the same problems.
+    generator_.seed(std::bit_cast<std::uint32_t>(secondsSinceMidnight));
 }
 
 float TimeSeededRandom::next() {

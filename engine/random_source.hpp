@@ -20,7 +20,7 @@ public:
 // A float in [0, 1) from the low 24 bits of `bits`: bits * 2^-24, exact in single precision.
 float floatFrom24Bits(std::uint32_t bits);
 
-// The program's generator: a Mersenne twister seeded from the time of day.
+// The program's generator: a Mersenne twister seeded with every bit of the time of day.
 class TimeSeededRandom : public RandomSource {
 public:
     void seed(float secondsSinceMidnight) override;

@@ -1,6 +1,7 @@
 #include "frm_array.hpp"
 
 #include "accessibility.hpp"
+#include "double_click_guard.hpp"
 #include "grid_keyboard.hpp"
 #include "instructions_text.hpp"
 #include "layout.hpp"
@@ -119,6 +120,8 @@ void frmArray::connectControls() {
     for (int k = 1; k <= CellCount; ++k) {
         connect(lblCell[k], &ClickableLabel::clicked, this, [this, k] { lblCell_Click(k); });
     }
+    ignoreDoubleClicks(*cmdRun);   // the verdict stays on show until a click of its own
+    ignoreDoubleClicks(*cmdPrint); // a double-click prints one sheet
     connect(cmdRun, &QPushButton::clicked, this, &frmArray::cmdRun_Click);
     connect(cmdStart, &QPushButton::clicked, this, &frmArray::cmdStart_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmArray::cmdPrint_Click);

@@ -3,27 +3,17 @@
 #include "accessibility.hpp"
 #include "layout.hpp"
 #include "sign_in.hpp"
+#include "whole_characters.hpp"
 #include "widgets.hpp"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 namespace tessaly {
-
-void centreOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
-}
 
 frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow) {
     const WindowSpec& spec = frmSignInWindow();
@@ -51,6 +41,7 @@ void frmSignIn::buildControls() {
         // second for a megabyte), and no period, class, name or teacher comes
         // near it.
         box->setMaxLength(MaxEntryLength);
+        box->setValidator(new WholeCharacterValidator(box)); // the cut never halves a character
     }
     cmdOk->setEnabled(false);
     cmdOk->setDefault(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frm_array.hpp"
+#include "placement.hpp"
 
 #include <QDialog>
 
@@ -69,8 +70,5 @@ private:
 
 // The most characters a sign-in box holds.
 inline constexpr int MaxEntryLength = 32767;
-
-// Places a window in the middle of the screen it is on.
-void centreOnScreen(QWidget& window);
 
 } // namespace tessaly

@@ -134,8 +134,14 @@ QString shortDate() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
+float secondsSinceMidnight(QTime time) {
+    // With its fraction: students who start in the same second still get
+    // problems of their own.
+    return static_cast<float>(time.msecsSinceStartOfDay() / 1000.0);
+}
+
 float secondsSinceMidnight() {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+    return secondsSinceMidnight(QTime::currentTime());
 }
 
 void endProgram() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRect>
 #include <QString>
+#include <QTime>
 
 #include <string>
 
@@ -67,8 +68,9 @@ QIcon programIcon();
 // The date of today in the system's short date format.
 QString shortDate();
 
-// Seconds since midnight, local time, for seeding the exercise.
+// Seconds since midnight, local time, with their fraction, for seeding the exercise.
 float secondsSinceMidnight();
+float secondsSinceMidnight(QTime time);
 
 // Ends the program at once: every window goes, nothing is asked.
 void endProgram();

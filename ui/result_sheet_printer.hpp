@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
 #include <QString>
 
+#include <chrono>
 #include <functional>
+#include <optional>
 
-class QPageLayout;
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace tessaly {
@@ -14,9 +16,12 @@ namespace tessaly {
 class frmArray;
 
 // Prints the exercise window's client area, as it looks at that moment, on the
-// default printer without a dialog. When there is no printer, or the job
-// cannot be started or finished, it says so and offers to save the same sheet
-// as a PDF file instead. Never reports a failure as success.
+// default printer without a dialog. When there is no printer, the print service
+// does not answer, or the job cannot be started or finished, it says which and
+// offers to save the same sheet as a PDF file instead; when the printer is
+// paused, it says that the sheet waits in its queue and offers the PDF as well.
+// The print service is asked off the user-interface thread, so the window
+// keeps working while it waits. Never reports a failure as success.
 class ResultSheetPrinter {
 public:
     explicit ResultSheetPrinter(frmArray& window) : window_(window) {}
@@ -25,8 +30,12 @@ public:
     QImage resultSheet() const;
 
     // Prints the sheet; on failure runs the PDF offer. True when the sheet
-    // reached the printer or a PDF file.
+    // reached the printer's queue or a PDF file. A press while a print is
+    // under way does nothing and returns false.
     bool printResultSheet();
+
+    // Whether a print is under way: the window may take events meanwhile.
+    bool printing() const { return printing_; }
 
     // Writes the sheet into a PDF file at `path`; an empty string on success,
     // otherwise what went wrong.
@@ -36,28 +45,47 @@ public:
     // characters that file systems refuse replaced.
     QString proposedPdfName() const;
 
+    // The page of a PDF saved without a printer's paper to follow: A4 with
+    // 10-point margins.
+    static QPageLayout defaultPdfLayout();
+
     // What the window asks the user; tests replace these.
     std::function<bool(const QString& problem)> askToSavePdf;
     std::function<QString(const QString& proposedName)> choosePdfFile;
     std::function<void(const QString& problem)> reportFailure;
 
+    // How long Print waits for each answer of the print service before it
+    // says that the service is not answering.
+    std::chrono::milliseconds serviceTimeLimit = std::chrono::seconds(4);
+
     // The last failure, for tests and diagnostics; empty after a success.
     const QString& lastProblem() const { return lastProblem_; }
 
 private:
-    QString printOnDefaultPrinter() const;
-    QString writePdf(const QString& path, const QPageLayout& layout) const;
-    bool offerPdf(const QString& problem);
-    bool ask(const QString& problem) const;
+    // What became of one attempt to print.
+    struct Attempt {
+        QString problem;                         // empty when the printer took the sheet
+        bool queued = false;                     // the sheet waits in a paused printer's queue
+        bool interrupted = false;                // the program is ending: nothing more to say
+        QPageLayout layout = defaultPdfLayout(); // the printer's page, when known
+    };
+
+    Attempt printOnDefaultPrinter(const QImage& sheet) const;
+    void submit(Attempt& attempt, const QString& printer, const QImage& sheet) const;
+    QString notAnswering() const;
+    QString writePdf(const QString& path, const QPageLayout& layout, const QImage& sheet) const;
+    bool offerPdf(const Attempt& attempt, const QImage& sheet);
+    bool ask(const Attempt& attempt) const;
     QString chooseFile(const QString& proposedName) const;
     void report(const QString& problem) const;
 
     frmArray& window_;
     QString lastProblem_;
+    bool printing_ = false;
 };
 
-// Draws `sheet` on the printer's page, scaled to fit its printable area with
+// Draws `sheet` on the device's page, scaled to fit its printable area with
 // its proportions kept; an empty string on success, otherwise the problem.
-QString paintSheet(QPrinter& printer, const QImage& sheet);
+QString paintSheet(QPagedPaintDevice& device, const QImage& sheet);
 
 } // namespace tessaly

@@ -28,18 +28,10 @@ private:
     QString waitForJob() const;
 
     std::unique_ptr<QTemporaryDir> folder_;
-    QString script_ = QStringLiteral(TESSALY_PRIVATE_CUPS);
 };
 
 QString PrintTest::cups(const QStringList& arguments, int* status) const {
-    QProcess process;
-    process.start("bash", QStringList{script_} + arguments);
-    process.waitForFinished(60000);
-    if (status != nullptr) {
-        *status = process.exitCode();
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError())
-        .trimmed();
+    return privateCups(arguments, status);
 }
 
 void PrintTest::initTestCase() {
@@ -53,12 +45,7 @@ void PrintTest::initTestCase() {
     }
     QVERIFY2(status == 0, qPrintable(output));
     // Tessaly must see the private queue, and only it, as the default printer.
-    for (const QString& line : cups({"env", folder_->path()}).split('\n')) {
-        const auto name = line.section('=', 0, 0).toLocal8Bit();
-        qputenv(name.constData(), line.section('=', 1).toLocal8Bit());
-    }
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
+    usePrivateCups(folder_->path());
     QCOMPARE(QPrinterInfo::defaultPrinterName(), QString("tessaly-test"));
 }
 

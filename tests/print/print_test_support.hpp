@@ -1,7 +1,7 @@
 #pragma once
 
-// Drives the windows to the end of a series and reads back printed pages,
-// for the print tests.
+// Drives the windows to the end of a series, runs the private print scheduler
+// and reads back printed pages, for the print tests.
 
 #include "program.hpp"
 
@@ -28,6 +28,29 @@ inline void playSeries(Program& program, const QString& name) {
     while (!window.cmdPrint->isVisible()) {
         QTest::mouseClick(window.cmdRun, Qt::LeftButton);
     }
+}
+
+// Runs private_cups.sh with `arguments`; its output, and its exit status in `status`.
+inline QString privateCups(const QStringList& arguments, int* status = nullptr) {
+    QProcess process;
+    process.start("bash", QStringList{QStringLiteral(TESSALY_PRIVATE_CUPS)} + arguments);
+    process.waitForFinished(60000);
+    if (status != nullptr) {
+        *status = process.exitCode();
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError())
+        .trimmed();
+}
+
+// Points every print client of this process at the private scheduler in
+// `folder`, and only at it.
+inline void usePrivateCups(const QString& folder) {
+    for (const QString& line : privateCups({"env", folder}).split('\n')) {
+        const auto name = line.section('=', 0, 0).toLocal8Bit();
+        qputenv(name.constData(), line.section('=', 1).toLocal8Bit());
+    }
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
 }
 
 // The first page of a PDF, rendered at `dpi`; a null image when it fails.

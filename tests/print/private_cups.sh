@@ -8,6 +8,11 @@
 #                                         complete, print the output file's path
 #   private_cups.sh env DIR               print every variable a client needs
 #   private_cups.sh reject|accept DIR     make the queue refuse or take new jobs
+#   private_cups.sh disable|enable DIR    stop the queue (jobs wait in it) or resume it
+#   private_cups.sh pause|resume DIR      freeze the scheduler (SIGSTOP) or thaw it:
+#                                         a frozen one takes connections, never answers
+#   private_cups.sh jobs DIR              print the number of unfinished jobs
+#   private_cups.sh remove DIR            delete the queue, leaving no default printer
 #
 # The scheduler listens only on DIR/cups.sock. Its one queue, tessaly-test, is
 # the server's default destination; each job goes through the stock pdftopdf
@@ -29,7 +34,8 @@ die() {
 }
 
 usage() {
-    echo "usage: $0 start DIR | stop DIR | wait-job DIR TIMEOUT | env DIR | reject DIR | accept DIR" >&2
+    echo "usage: $0 start|stop|env|reject|accept|disable|enable|pause|resume|jobs|remove DIR" \
+        "| wait-job DIR TIMEOUT" >&2
     exit 2
 }
 
@@ -271,6 +277,7 @@ stop_watchdog() {
 terminate() {
     local pid=$1 i
     kill -TERM "$pid" 2>/dev/null
+    kill -CONT "$pid" 2>/dev/null # a frozen scheduler acts on TERM only once thawed
     for ((i = 0; i < 100; i++)); do
         is_our_cupsd "$pid" || return 0
         sleep 0.1
@@ -431,9 +438,10 @@ cmd_env() {
     cat "$DIR/client.env"
 }
 
-# Makes the queue refuse (reject) or take (accept) new jobs, as a printer
-# that an administrator has closed.
-cmd_accepting() {
+# Runs cupsreject, cupsaccept, cupsdisable or cupsenable on the queue: reject
+# makes it refuse new jobs, as a printer an administrator has closed; disable
+# stops it, as a paused printer whose jobs wait until it is enabled again.
+cmd_queue() {
     local verb=$1
     set_dir "${2:-}"
     running_pid >/dev/null || die "no private cupsd is running for $DIR"
@@ -442,10 +450,40 @@ cmd_accepting() {
     client "$tool" -h "$SOCKET" "$QUEUE" || die "cups$verb failed"
 }
 
+# Freezes (STOP) or thaws (CONT) the scheduler: a frozen scheduler's socket
+# still takes connections, but no request is ever answered.
+cmd_signal() {
+    local signal=$1 pid
+    set_dir "${2:-}"
+    pid=$(running_pid) || die "no private cupsd is running for $DIR"
+    kill "-$signal" "$pid" || die "cannot send $signal to cupsd $pid"
+}
+
+cmd_jobs() {
+    set_dir "${1:-}"
+    running_pid >/dev/null || die "no private cupsd is running for $DIR"
+    local jobs
+    jobs=$(client "$LPSTAT" -h "$SOCKET" -W not-completed -o "$QUEUE") || die "lpstat failed"
+    grep -c . <<<"$jobs" || true
+}
+
+cmd_remove() {
+    set_dir "${1:-}"
+    running_pid >/dev/null || die "no private cupsd is running for $DIR"
+    LPADMIN=$(find_program lpadmin) || die "lpadmin is not installed"
+    client "$LPADMIN" -h "$SOCKET" -x "$QUEUE" || die "cannot delete queue $QUEUE"
+}
+
 case "${1:-}" in
 start) cmd_start "${2:-}" ;;
-reject) cmd_accepting reject "${2:-}" ;;
-accept) cmd_accepting accept "${2:-}" ;;
+reject) cmd_queue reject "${2:-}" ;;
+accept) cmd_queue accept "${2:-}" ;;
+disable) cmd_queue disable "${2:-}" ;;
+enable) cmd_queue enable "${2:-}" ;;
+pause) cmd_signal STOP "${2:-}" ;;
+resume) cmd_signal CONT "${2:-}" ;;
+jobs) cmd_jobs "${2:-}" ;;
+remove) cmd_remove "${2:-}" ;;
 stop) cmd_stop "${2:-}" ;;
 wait-job) cmd_wait_job "${2:-}" "${3:-}" ;;
 env) cmd_env "${2:-}" ;;
