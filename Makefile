@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 SAN_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build sanitize memcheck clean
+.PHONY: run test deps configure build bench sanitize memcheck clean
 
 run: build
 	$(BUILD_DIR)/ui/tessaly
@@ -19,6 +19,10 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Every performance figure of the README: Tessaly beside the bare Qt floor.
+bench: build
+	bench/run.sh $(BUILD_DIR)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -10,6 +10,7 @@ packages=(
     fonts-liberation
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
+    libx11-dev hyperfine time
 )
 
 missing=()
