@@ -5,7 +5,7 @@ PKG_DIR ?= build-package
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build install uninstall package sanitize memcheck clean
+.PHONY: run test deps configure build bench install uninstall package sanitize memcheck clean
 
 run: build
 	$(BUILD_DIR)/ui/tessaly
@@ -34,6 +34,9 @@ uninstall:
 # The Debian package $(PKG_DIR)/tessaly_<version>_amd64.deb.
 package: deps
 	JOBS=$(JOBS) scripts/build-package.sh $(PKG_DIR)
+# Every performance figure of the README: Tessaly beside the bare Qt floor.
+bench: build
+	bench/run.sh $(BUILD_DIR)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -13,6 +13,7 @@ packages=(
     at-spi2-core python3-pyatspi dbus libxcb1-dev openbox
     librsvg2-bin dpkg-dev file
     desktop-file-utils appstream mandoc man-db lintian xdotool x11-utils
+    libx11-dev hyperfine time
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "grid_keyboard.hpp"
 #include "instructions_text.hpp"
 #include "layout.hpp"
+#include "render_cache.hpp"
 #include "result_sheet_printer.hpp"
 #include "widgets.hpp"
 
@@ -170,81 +171,72 @@ void frmArray::Form_Load() {
 }
 
 void frmArray::render() {
-    setColors(*centralWidget(), exercise_.backColor);
+    shown_.setColors(*centralWidget(), exercise_.backColor);
     renderCounters();
     renderGrid();
     renderListing();
     renderMenus();
     renderStudentData();
-    setShown(*fraProgram, exercise_.fraProgramVisible);
-    setShown(*fraArray, exercise_.fraArrayVisible);
-    setShown(*fraInstructions, exercise_.fraInstructionsVisible);
-    setShown(*cmdStart, exercise_.cmdStartVisible);
-    setShown(*cmdPrint, exercise_.cmdPrintVisible);
+    shown_.setShown(*fraProgram, exercise_.fraProgramVisible);
+    shown_.setShown(*fraArray, exercise_.fraArrayVisible);
+    shown_.setShown(*fraInstructions, exercise_.fraInstructionsVisible);
+    shown_.setShown(*cmdStart, exercise_.cmdStartVisible);
+    shown_.setShown(*cmdPrint, exercise_.cmdPrintVisible);
+    shown_.sizeShownLabels();
 }
 
 void frmArray::renderCounters() {
-    setCaption(*lblProbNum, qs(exercise_.lblProbNum));
-    setCaption(*lblProbLimit, qs(exercise_.lblProbLimit));
-    setCaption(*lblRight, qs(exercise_.lblRight));
-    setCaption(*lblWrong, qs(exercise_.lblWrong));
-    setCaption(*lblScore, qs(exercise_.lblScore));
-    setShown(*lblScore, exercise_.lblScoreVisible);
-    setCaption(*lblLevel, qs(exercise_.lblLevel));
-    cmdRun->setText(qs(exercise_.cmdRun));
+    shown_.setCaption(*lblProbNum, exercise_.lblProbNum);
+    shown_.setCaption(*lblProbLimit, exercise_.lblProbLimit);
+    shown_.setCaption(*lblRight, exercise_.lblRight);
+    shown_.setCaption(*lblWrong, exercise_.lblWrong);
+    shown_.setCaption(*lblScore, exercise_.lblScore);
+    shown_.setShown(*lblScore, exercise_.lblScoreVisible);
+    shown_.setCaption(*lblLevel, exercise_.lblLevel);
+    shown_.setText(*cmdRun, exercise_.cmdRun);
     // The verdict goes to the button that has the focus after a test, so a
     // screen reader speaks it while nothing visible changes.
-    const QString verdict = qs(exercise_.verdict);
     QPushButton* focusedAfterTest = exercise_.seriesOver() ? cmdPrint : cmdRun;
     for (QPushButton* button : {cmdRun, cmdPrint}) {
-        const QString description = button == focusedAfterTest ? verdict : QString();
-        if (button->accessibleDescription() != description) {
-            button->setAccessibleDescription(description);
-        }
+        shown_.setDescription(*button,
+                              button == focusedAfterTest ? exercise_.verdict : std::string());
     }
 }
 
 void frmArray::renderGrid() {
     const AnswerGrid& grid = exercise_.grid;
     for (int k = 1; k <= CellCount; ++k) {
-        setCaption(*lblCell[k], qs(grid.lblCell[k].caption));
-        setColors(*lblCell[k], grid.lblCell[k].backColor);
-        setShown(*lblCell[k], grid.lblCell[k].visible);
-        setCaption(*lblIndex[k], qs(grid.lblIndex[k].caption));
-        setShown(*lblIndex[k], grid.lblIndex[k].visible);
-        const QString description = qs(grid.describeCell(k));
-        if (lblCell[k]->accessibleDescription() != description) {
-            lblCell[k]->setAccessibleDescription(description);
+        shown_.setCaption(*lblCell[k], grid.lblCell[k].caption);
+        // A cell's state follows its colour, so its description changes with it.
+        if (shown_.setColors(*lblCell[k], grid.lblCell[k].backColor)) {
+            lblCell[k]->setAccessibleDescription(qs(grid.describeCell(k)));
         }
+        shown_.setShown(*lblCell[k], grid.lblCell[k].visible);
+        shown_.setCaption(*lblIndex[k], grid.lblIndex[k].caption);
+        shown_.setShown(*lblIndex[k], grid.lblIndex[k].visible);
     }
 }
 
 void frmArray::renderListing() {
     for (int i = 0; i < Listing::LineCount; ++i) {
-        setCaption(*lblCode[i], qs(exercise_.listing.line(i)));
+        shown_.setCaption(*lblCode[i], exercise_.listing.line(i));
     }
 }
 
 void frmArray::renderMenus() {
     const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        QAction& action = *menuActions_[i];
-        const QString caption = qs(entries[i]->caption);
-        if (action.text() != caption) {
-            action.setText(caption);
-        }
-        action.setChecked(entries[i]->checked);
-        action.setEnabled(entries[i]->enabled);
+        shown_.setMenuEntry(*menuActions_[i], *entries[i]);
     }
 }
 
 void frmArray::renderStudentData() {
     const StudentData& student = exercise_.student;
-    setCaption(*lblPeriod, qs(student.lblPeriod));
-    setCaption(*lblID, qs(student.lblID));
-    setCaption(*lblDate, qs(student.lblDate));
-    setCaption(*lblName, qs(student.lblName));
-    setCaption(*lblTeacher, qs(student.lblTeacher));
+    shown_.setCaption(*lblPeriod, student.lblPeriod);
+    shown_.setCaption(*lblID, student.lblID);
+    shown_.setCaption(*lblDate, student.lblDate);
+    shown_.setCaption(*lblName, student.lblName);
+    shown_.setCaption(*lblTeacher, student.lblTeacher);
 }
 
 void frmArray::cmdStart_Click() {
@@ -254,12 +246,15 @@ void frmArray::cmdStart_Click() {
 }
 
 void frmArray::cmdRun_Click() {
+    const bool next = exercise_.state.TestPending == 0;
     exercise_.cmdRun_Click();
     render();
     followProblem();
     if (exercise_.seriesOver()) {
         cmdPrint->setFocus();
-    } else {
+    } else if (next) {
+        // "Next" shows the new problem number at once. A test run leaves it
+        // alone, so repainting it then would only paint the window twice.
         lblProbNum->repaint();
     }
 }

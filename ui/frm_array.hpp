@@ -3,6 +3,7 @@
 #include "exercise.hpp"
 #include "grid_geometry.hpp"
 #include "qt_adapter.hpp"
+#include "render_cache.hpp"
 
 #include <QHash>
 #include <QMainWindow>
@@ -36,8 +37,10 @@ public:
     const Exercise& exercise() const { return exercise_; }
     QWidget* clientArea() const { return centralWidget(); }
 
-    // Mirrors the whole engine onto the widgets.
+    // Mirrors the engine onto the widgets, touching only what changed since
+    // the last render.
     void render();
+    const RenderCache& renderCache() const { return shown_; }
 
     // The sign-in window's commands: a box's whole text into its student-data
     // label, and the date of the sign-in. Both go through the engine.
@@ -130,6 +133,7 @@ private:
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;
+    RenderCache shown_; // what render() last put on the widgets
 };
 
 } // namespace tessaly

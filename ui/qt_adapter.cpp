@@ -34,14 +34,14 @@ QFont layoutFont(Face face, double points, bool bold) {
         font.setFamilies({"Liberation Sans", "MS Sans Serif", "Arial", "Helvetica", "DejaVu Sans"});
         break;
     case Face::Arial:
-        font.setFamilies({"Arial", "Liberation Sans", "Helvetica", "DejaVu Sans"});
+        font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "DejaVu Sans"});
         break;
     case Face::ArialBlack:
-        font.setFamilies({"Arial Black", "Liberation Sans", "Helvetica", "DejaVu Sans"});
+        font.setFamilies({"Liberation Sans", "Arial Black", "Helvetica", "DejaVu Sans"});
         font.setWeight(QFont::Black);
         break;
     case Face::TimesNewRoman:
-        font.setFamilies({"Times New Roman", "Liberation Serif", "Times", "DejaVu Serif"});
+        font.setFamilies({"Liberation Serif", "Times New Roman", "Times", "DejaVu Serif"});
         break;
     }
     font.setStyleHint(face == Face::TimesNewRoman ? QFont::Serif : QFont::SansSerif);

@@ -25,7 +25,9 @@ int twips(int value);
 QRect twipsRect(int left, int top, int width, int height);
 
 // The layout's fonts, sized in pixels so that the system's dpi setting cannot
-// change the layout; each names metric-compatible stand-ins after the original.
+// change the layout. Each names the installed metric-compatible Liberation
+// family first, then the original: a family that is not installed sends every
+// font through the font configuration's substitution at start-up.
 enum class Face { MsSansSerif, Arial, ArialBlack, TimesNewRoman };
 QFont layoutFont(Face face, double points, bool bold = false);
 

@@ -31,8 +31,12 @@ void applyLook(QLabel& label, const Control& row) {
     label.setProperty("autoSize", (row.look & AutoSize) != 0);
     setCaption(label, QString::fromStdString(row.caption));
     // A stand-in font may be wider than the layout's; a transparent label may
-    // then grow, since nothing of it but its text shows.
-    if (!row.background && label.width() < label.sizeHint().width()) {
+    // then grow, since nothing of it but its text shows. A label that sizes
+    // itself already fits its caption, and one without a caption has nothing
+    // to fit (the render sizes it when it gets one): measuring either is
+    // wasted start-up time.
+    const bool fitsAlready = (row.look & AutoSize) != 0 || row.caption.empty();
+    if (!row.background && !fitsAlready && label.width() < label.sizeHint().width()) {
         label.resize(label.sizeHint().width(), label.height());
     }
 }
@@ -131,17 +135,25 @@ void setCaption(QLabel& label, const QString& caption) {
         return;
     }
     label.setText(caption);
-    if (label.property("autoSize").toBool()) {
-        // A centred label grows about its middle, so that "20" stays clear of
-        // its neighbours just as "1" does.
-        if (!label.property("middle").isValid()) {
-            label.setProperty("middle", label.x() + label.width() / 2);
-        }
-        const int middle = label.property("middle").toInt();
-        label.resize(label.sizeHint());
-        if (label.alignment() & Qt::AlignHCenter) {
-            label.move(middle - label.width() / 2, label.y());
-        }
+    if (sizesItself(label)) {
+        sizeToCaption(label);
+    }
+}
+
+bool sizesItself(const QLabel& label) {
+    return label.property("autoSize").toBool();
+}
+
+void sizeToCaption(QLabel& label) {
+    // A centred label grows about its middle, so that "20" stays clear of
+    // its neighbours just as "1" does.
+    if (!label.property("middle").isValid()) {
+        label.setProperty("middle", label.x() + label.width() / 2);
+    }
+    const int middle = label.property("middle").toInt();
+    label.resize(label.sizeHint());
+    if (label.alignment() & Qt::AlignHCenter) {
+        label.move(middle - label.width() / 2, label.y());
     }
 }
 
