@@ -15,7 +15,8 @@ enum class ServiceAnswer {
     NoService,        // nothing listens where the print service should be
     NotAnswering,     // it took the connection but gave no reply in time
     NoDefaultPrinter, // it answered, but no default printer is set up
-    Refused           // it answered with an error, given in the reply's words
+    Refused,          // it answered with an error, given in the reply's words
+    NoPrintModule     // the program's print module could not be loaded; the reply says why
 };
 
 // When a conversation with the print service gives up: at `deadline`, or as

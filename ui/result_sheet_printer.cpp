@@ -1,8 +1,8 @@
 #include "result_sheet_printer.hpp"
 
-#include "cups_job.hpp"
 #include "frm_array.hpp"
 #include "off_thread.hpp"
+#include "print_service.hpp"
 #include "whole_characters.hpp"
 
 #include <QApplication>
@@ -84,7 +84,7 @@ QString ResultSheetPrinter::notAnswering() const {
 
 ResultSheetPrinter::Attempt ResultSheetPrinter::printOnDefaultPrinter(const QImage& sheet) const {
     Attempt attempt;
-    const auto query = askService<DefaultPrinter>(serviceTimeLimit, queryDefaultPrinter);
+    const auto query = askService<DefaultPrinter>(serviceTimeLimit, askDefaultPrinter);
     if (query.end == WaitEnd::Interrupted) {
         attempt.interrupted = true;
         return attempt;
@@ -105,6 +105,10 @@ ResultSheetPrinter::Attempt ResultSheetPrinter::printOnDefaultPrinter(const QIma
         return attempt;
     case ServiceAnswer::Refused:
         attempt.problem = QObject::tr("The print service did not name a default printer: %1")
+                              .arg(query.result->serviceWords);
+        return attempt;
+    case ServiceAnswer::NoPrintModule:
+        attempt.problem = QObject::tr("Tessaly's printing part is missing from this computer: %1")
                               .arg(query.result->serviceWords);
         return attempt;
     }
@@ -134,7 +138,7 @@ void ResultSheetPrinter::submit(Attempt& attempt, const QString& printer,
     }
     const auto job = askService<SubmittedJob>(
         serviceTimeLimit, [folder, printer, pdfPath](const ServiceLimits& limits) {
-            return submitPdfJob(printer, pdfPath, DocumentName, limits);
+            return handOverPdfJob(printer, pdfPath, DocumentName, limits);
         });
     if (job.end == WaitEnd::Interrupted) {
         attempt.interrupted = true;

@@ -35,6 +35,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 expected=$(
     cat <<LIST | sort
 bin/tessaly
+lib/tessaly/libtessaly-print.so
 share/applications/$app_id.desktop
 share/doc/tessaly/changelog.gz
 share/doc/tessaly/copyright

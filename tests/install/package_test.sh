@@ -35,7 +35,7 @@ deb=$work_dir/tessaly_${version}_$(dpkg --print-architecture).deb
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in fonts-liberation "cups | cups-client" libqt6widgets6 libqt6printsupport6 libcups2; do
+for needed in fonts-liberation "cups | cups-client" libqt6widgets6 libqt6gui6 libcups2; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed"
 done
 

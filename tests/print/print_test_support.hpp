@@ -3,6 +3,7 @@
 // Drives the windows to the end of a series, runs the private print scheduler
 // and reads back printed pages, for the print tests.
 
+#include "print_service.hpp"
 #include "program.hpp"
 
 #include <QImage>
@@ -12,6 +13,13 @@
 #include <QTest>
 
 namespace tessaly::testing {
+
+// Test programs run from their own folders: they find the print module in
+// the build tree.
+inline const bool printModuleFound = [] {
+    addPrintModuleCandidate(QStringLiteral(TESSALY_PRINT_MODULE));
+    return true;
+}();
 
 // Signs in with the given name and plays a whole series by pressing
 // "Test Now!" and "Next" without marking anything: every problem is wrong.

@@ -3,6 +3,7 @@
 // Small helpers shared by the widget tests: opening and signing in, reading the
 // grid back as text, and reading the loops off the listing the window shows.
 
+#include "print_service.hpp"
 #include "program.hpp"
 
 #include <QApplication>
@@ -15,6 +16,13 @@
 #include <optional>
 
 namespace tessaly::test {
+
+// Test programs run from their own folders: they find the print module in
+// the build tree.
+inline const bool printModuleFound = [] {
+    addPrintModuleCandidate(QStringLiteral(TESSALY_PRINT_MODULE));
+    return true;
+}();
 
 // The program's own generator with a fixed seed, so that a failing run can be
 // repeated problem for problem.

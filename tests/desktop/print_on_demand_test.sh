@@ -1,0 +1,67 @@
+#!/bin/bash
+# The print stack is loaded only when Print is pressed: the program starts
+# without libcups, and after a whole series (39 presses of Space by keyboard)
+# Print loads the print module that lies beside the program in the build tree.
+# Exit 77 (skipped) when a tool is missing.
+#
+#   print_on_demand_test.sh PROGRAM
+set -u
+program=$1
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed" >&2
+        exit 77
+    fi
+done
+
+workdir=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    echo "0 passed, 1 failed"
+    exit 1
+}
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$workdir/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    [ -s "$workdir/display" ] && break
+    sleep 0.1
+done
+[ -s "$workdir/display" ] || fail "Xvfb did not start"
+# No print service answers here, so Print ends at a question; that is enough.
+export DISPLAY=":$(cat "$workdir/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir" \
+    HOME="$workdir" CUPS_SERVER="$workdir/no-cups.sock"
+
+"$program" >"$workdir/out" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+timeout 20 xdotool search --sync --onlyvisible --name '^Please Sign In$' >/dev/null ||
+    fail "the sign-in window did not appear"
+loaded() { grep -q "$1" "/proc/$program_pid/maps"; }
+loaded libcups && fail "libcups is loaded at start"
+loaded libtessaly-print && fail "the print module is loaded at start"
+
+xdotool type --delay 50 '~'
+xdotool key Return
+timeout 20 xdotool search --sync --onlyvisible --name '^Tessaly$' >/dev/null ||
+    fail "the exercise window did not appear"
+sleep 0.5
+xdotool key space # Start; the focus goes to Test Now!
+for _ in $(seq 39); do
+    xdotool key --delay 60 space
+done
+loaded libcups && fail "libcups is loaded before Print"
+xdotool key space # Print, which has the focus at the end of the series
+for _ in $(seq 50); do
+    loaded libtessaly-print && break
+    sleep 0.1
+done
+loaded libtessaly-print || fail "Print did not load the print module"
+loaded libcups || fail "Print did not bring libcups"
+echo "1 passed, 0 failed"
