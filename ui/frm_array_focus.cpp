@@ -51,7 +51,9 @@ void frmArray::coverFocus(bool covered) {
     if (covered && coveredFocus_.isEmpty()) {
         const QRect panel = fraInstructions->geometry();
         for (QWidget* widget : clientArea()->findChildren<QWidget*>()) {
-            const bool inPanel = fraInstructions->isAncestorOf(widget);
+            // The grid's cells are the grid keyboard's to hand out.
+            const bool inPanel = fraInstructions->isAncestorOf(widget) ||
+                                 qobject_cast<ClickableLabel*>(widget) != nullptr;
             const QRect place(widget->mapTo(clientArea(), QPoint(0, 0)), widget->size());
             if (!inPanel && widget->focusPolicy() != Qt::NoFocus && panel.intersects(place)) {
                 coveredFocus_.insert(widget, widget->focusPolicy());

@@ -11,6 +11,7 @@ GridKeyboard::GridKeyboard(const Cells& cells, std::function<void(int)> press,
     : cells_(cells), press_(std::move(press)), placeInTabOrder_(std::move(placeInTabOrder)) {
     for (int k = 1; k <= CellCount; ++k) {
         cells_[k]->installEventFilter(this);
+        cells_[k]->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -42,12 +43,18 @@ int GridKeyboard::entryCell() const {
     return 0;
 }
 
+// Touches the cells and the focus chain only when the grid's stop moves.
 void GridKeyboard::refresh() {
     const int entry = covered_ ? 0 : entryCell();
-    for (int k = 1; k <= CellCount; ++k) {
-        cells_[k]->setFocusPolicy(k == entry ? Qt::TabFocus : Qt::NoFocus);
+    if (entry == stop_) {
+        return;
     }
+    if (stop_ != 0) {
+        cells_[stop_]->setFocusPolicy(Qt::NoFocus);
+    }
+    stop_ = entry;
     if (entry != 0) {
+        cells_[entry]->setFocusPolicy(Qt::TabFocus);
         placeInTabOrder_(cells_[entry]);
     }
 }

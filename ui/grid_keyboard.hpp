@@ -51,6 +51,7 @@ private:
     std::function<void(int)> press_;
     std::function<void(QWidget*)> placeInTabOrder_;
     int lastFocused_ = 0;
+    int stop_ = 0; // the cell that is the grid's Tab stop now; 0 for none
     bool covered_ = false;
 };
 

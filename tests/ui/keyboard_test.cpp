@@ -172,6 +172,27 @@ private slots:
         QCOMPARE(focusedCell(main), 1);
     }
 
+    // A level chosen while the panel covers the grid hides the cell that had
+    // the focus: closing the panel leaves one grid stop, at the new top-left.
+    void levelChangeUnderThePanel() {
+        auto signIn = openSignIn();
+        frmArray& main = signIn.mainWindow();
+        QVERIFY(signInWithCode(signIn));
+        QVERIFY(tabTo(main.cmdExit));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedCell(main), 1);
+        main.mnu30->trigger();
+        main.levelItem(1)->trigger();
+        QTest::keyClick(main.cmdOK, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), main.cmdStart);
+        QStringList round;
+        for (int presses = 0; presses < 3; ++presses) {
+            press(Qt::Key_Tab);
+            round << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(round, QStringList({"cmdExit", "lblCell7", "cmdStart"}));
+    }
+
     void instructionsKeepTheFocusSafe_data() {
         QTest::addColumn<int>("phase"); // 0 before Start, 1 in a problem, 2 reviewing, 3 over
         QTest::addColumn<QString>("focused");
