@@ -8,39 +8,15 @@
 set -u
 program=$1
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed" >&2
-        exit 77
-    fi
-done
-
-workdir=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    echo "0 passed, 1 failed"
-    exit 1
-}
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$workdir/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    [ -s "$workdir/display" ] && break
-    sleep 0.1
-done
-[ -s "$workdir/display" ] || fail "Xvfb did not start"
+source "$(dirname "$0")/private_x.sh"
+need_tools Xvfb xdotool
+start_private_x
 # No print service answers here, so Print ends at a question; that is enough.
-export DISPLAY=":$(cat "$workdir/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir" \
-    HOME="$workdir" CUPS_SERVER="$workdir/no-cups.sock"
+export CUPS_SERVER="$workdir/no-cups.sock"
 
 "$program" >"$workdir/out" 2>&1 &
 program_pid=$!
-pids+=("$program_pid")
+background_pids+=("$program_pid")
 timeout 20 xdotool search --sync --onlyvisible --name '^Please Sign In$' >/dev/null ||
     fail "the sign-in window did not appear"
 loaded() { grep -q "$1" "/proc/$program_pid/maps"; }
