@@ -78,6 +78,7 @@ void frmArray::buildWindow() {
     gridKeyboard_ = new GridKeyboard(
         lblCell, [this](int k) { lblCell_Click(k); },
         [this](QWidget* entry) { setFocusOrder(entry); });
+    gridKeyboard_->setParent(this); // goes with the window
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
