@@ -19,12 +19,13 @@ jobs=${JOBS:-2}
 # should anything outside BUILD_TESTING still ask for one.
 buildflag() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 cmake -S "$source_dir" -B "$build_dir" -G Ninja --no-warn-unused-cli \
-    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON \
     -DCMAKE_CXX_FLAGS="$(buildflag CPPFLAGS) $(buildflag CXXFLAGS)" \
     -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
-    -DCMAKE_EXE_LINKER_FLAGS="$(buildflag LDFLAGS)"
+    -DCMAKE_EXE_LINKER_FLAGS="$(buildflag LDFLAGS)" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$(buildflag LDFLAGS)"
 cmake --build "$build_dir" -j "$jobs"
 rm -f "$build_dir"/tessaly_*.deb
 (cd "$build_dir" && cpack -G DEB)

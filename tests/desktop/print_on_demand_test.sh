@@ -1,7 +1,7 @@
 #!/bin/bash
 # The print stack is loaded only when Print is pressed: the program starts
 # without libcups, and after a whole series (39 presses of Space by keyboard)
-# Print loads the print module that lies beside the program in the build tree.
+# Print loads the print module that lies where the program looks for it.
 # Exit 77 (skipped) when a tool is missing.
 #
 #   print_on_demand_test.sh PROGRAM

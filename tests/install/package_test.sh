@@ -120,6 +120,12 @@ kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
 
+# The installed program finds its print module, which only Print loads.
+dpkg -L tessaly | grep -qx '/usr/lib/x86_64-linux-gnu/tessaly/libtessaly-print.so' ||
+    fail "the print module is not in the multiarch library folder"
+bash "$(dirname "$0")/../desktop/print_on_demand_test.sh" /usr/bin/tessaly ||
+    fail "the installed program did not load its print module on Print"
+
 # --- Remove ------------------------------------------------------------------
 apt_get purge tessaly >/dev/null
 added=$(echo "$added" | grep -vx tessaly || true)
