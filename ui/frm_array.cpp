@@ -270,9 +270,13 @@ void frmArray::lblCell_Click(int index) {
     render();
 }
 
+// Exit takes the focus once the sheet is safe on paper or in a PDF file. After
+// a failure the focus stays on Print, so that one more Space cannot end the
+// program and lose the student's sheet.
 void frmArray::cmdPrint_Click() {
-    printer_->printResultSheet();
-    cmdExit->setFocus();
+    if (printer_->printResultSheet()) {
+        cmdExit->setFocus();
+    }
 }
 
 void frmArray::cmdExit_Click() {
