@@ -16,11 +16,11 @@ struct Level {
     bool indexLabelsShown;
 };
 
-inline constexpr std::array<Level, 3> Levels = {{
+inline constexpr auto Levels = std::to_array<Level>({
     {"mnu11", "Level 1", 2, true},
     {"mnu12", "Level 2", 1, true},
     {"mnu13", "Level 3", 1, false},
-}};
+});
 
 inline constexpr int LevelCount = static_cast<int>(Levels.size());
 
