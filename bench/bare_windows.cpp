@@ -2,6 +2,7 @@
 
 #include "instructions_text.hpp"
 #include "layout.hpp"
+#include "qt_adapter.hpp"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,25 +21,10 @@ namespace tessaly::bench {
 
 namespace {
 
-QColor rgb(Color color) {
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
-
-QFont bareFont(const FontSpec& spec) {
-    QFont font(spec.face == Face::TimesNewRoman ? "Liberation Serif" : "Liberation Sans");
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold || spec.face == Face::ArialBlack);
-    if (spec.face == Face::ArialBlack) {
-        font.setWeight(QFont::Black);
-    }
-    return font;
-}
-
 void paint(QWidget& widget, Color background, Color text = colors::Black) {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, rgb(background));
-    palette.setColor(QPalette::WindowText, rgb(text));
+    palette.setColor(QPalette::Window, toQColor(background));
+    palette.setColor(QPalette::WindowText, toQColor(text));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
@@ -84,7 +70,7 @@ QLabel* bareLabel(const Control& row, QWidget& container) {
     auto* label = new QLabel(&container);
     label->setGeometry(pixels(row.rect));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(bareFont(row.font));
+    label->setFont(layoutFont(row.font.face, row.font.points, row.font.bold));
     if (row.background) {
         paint(*label, *row.background);
     }
@@ -120,7 +106,7 @@ QWidget* bareWidget(const Control& row, QWidget& container) {
     }
     case Kind::TextBox: {
         auto* box = new QLineEdit(&container);
-        box->setFont(bareFont(row.font));
+        box->setFont(layoutFont(row.font.face, row.font.points, row.font.bold));
         box->setTextMargins(0, 0, 0, 0);
         box->setMaxLength(32767);
         return box;
@@ -128,7 +114,7 @@ QWidget* bareWidget(const Control& row, QWidget& container) {
     case Kind::MultiLineText: {
         auto* text =
             new QPlainTextEdit(QString(InstructionsText).replace("\r\n", "\n"), &container);
-        QFont font = bareFont(row.font);
+        QFont font = layoutFont(row.font.face, row.font.points, row.font.bold);
         font.setPixelSize(14); // the size at which the instructions fit their box
         text->setFont(font);
         text->setReadOnly(true);
@@ -177,23 +163,9 @@ void addMenus(QMainWindow& window) {
 
 } // namespace
 
+// The floor looks exactly as Tessaly does: the same style, palette and font.
 void applyBareLook(QApplication& app) {
-    app.setStyle(QStyleFactory::create("Fusion"));
-    QPalette palette(rgb(colors::Grey));
-    palette.setColor(QPalette::Window, rgb(colors::Grey));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::AlternateBase, rgb(colors::LightGrey));
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Button, rgb(colors::Grey));
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(96, 96, 96));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(96, 96, 96));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
-    app.setPalette(palette);
-    app.setFont(bareFont(DialogFont));
+    applyTessalyLook(app);
 }
 
 BareWindows::BareWindows() {
@@ -205,13 +177,13 @@ BareWindows::~BareWindows() = default;
 
 void BareWindows::buildExercise() {
     exercise_ = std::make_unique<QMainWindow>();
-    const WindowSpec& spec = frmArrayWindow();
-    exercise_->setWindowTitle(QString::fromStdString(spec.caption));
+    const WindowLook& look = frmArrayWindow();
+    exercise_->setWindowTitle(QString::fromStdString(look.caption));
     exercise_->setWindowIcon(QIcon(":/tessaly/tessaly.png"));
     auto* client = new QWidget(exercise_.get());
     client->setObjectName("client");
-    client->setFixedSize(pixels({0, 0, spec.clientWidth, spec.clientHeight}).size());
-    paint(*client, spec.background);
+    client->setFixedSize(pixels({0, 0, look.clientWidth, look.clientHeight}).size());
+    paint(*client, look.background);
     exercise_->setCentralWidget(client);
     build(*client, frmArrayLayout());
     addMenus(*exercise_);
@@ -220,11 +192,11 @@ void BareWindows::buildExercise() {
 
 void BareWindows::buildSignIn() {
     signIn_ = std::make_unique<QDialog>();
-    const WindowSpec& spec = frmSignInWindow();
+    const WindowLook& look = frmSignInWindow();
     signIn_->setObjectName("frmSignIn");
-    signIn_->setWindowTitle(QString::fromStdString(spec.caption));
-    signIn_->setFixedSize(pixels({0, 0, spec.clientWidth, spec.clientHeight}).size());
-    paint(*signIn_, spec.background);
+    signIn_->setWindowTitle(QString::fromStdString(look.caption));
+    signIn_->setFixedSize(pixels({0, 0, look.clientWidth, look.clientHeight}).size());
+    paint(*signIn_, look.background);
     build(*signIn_, frmSignInLayout());
     auto* flash = signIn_->findChild<QLabel*>("lblFlash");
     auto* timer = new QTimer(signIn_.get());

@@ -57,17 +57,17 @@ frmArray::frmArray(std::unique_ptr<RandomSource> random)
 frmArray::~frmArray() = default;
 
 void frmArray::buildWindow() {
-    const WindowSpec& spec = frmArrayWindow();
+    const WindowLook& look = frmArrayWindow();
     setObjectName("frmArray");
-    setWindowTitle(QString::fromStdString(spec.caption));
+    setWindowTitle(QString::fromStdString(look.caption));
     setWindowIcon(programIcon());
     installAccessibility();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     auto* client = new QWidget(this);
     client->setObjectName("client");
-    client->setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
-    setColors(*client, spec.background);
+    client->setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
+    setColors(*client, look.background);
     setCentralWidget(client);
     buildControls(*client, frmArrayLayout());
     findControls(*client);

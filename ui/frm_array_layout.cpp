@@ -10,11 +10,11 @@ namespace tessaly {
 
 namespace {
 
-constexpr FontSpec Counter{Face::ArialBlack, 36};
-constexpr FontSpec Big{Face::MsSansSerif, 24, true};
-constexpr FontSpec Medium{Face::MsSansSerif, 13.5};
-constexpr FontSpec CellFont{Face::MsSansSerif, 18};
-constexpr FontSpec StudentFont{Face::TimesNewRoman, 15.75, true};
+constexpr FontChoice Counter{Face::ArialBlack, 36};
+constexpr FontChoice Big{Face::MsSansSerif, 24, true};
+constexpr FontChoice Medium{Face::MsSansSerif, 13.5};
+constexpr FontChoice CellFont{Face::MsSansSerif, 18};
+constexpr FontChoice StudentFont{Face::TimesNewRoman, 15.75, true};
 
 // The student-data labels stand just below the frame's caption instead of at
 // 90 twips, so that "Student Data" stays readable above them; the frame grows
@@ -112,8 +112,8 @@ Layout makeLayout() {
 
 } // namespace
 
-const WindowSpec& frmArrayWindow() {
-    static const WindowSpec window{"Tessaly", 9465, 7875, colors::Grey};
+const WindowLook& frmArrayWindow() {
+    static const WindowLook window{"Tessaly", 9465, 7875, colors::Grey};
     return window;
 }
 

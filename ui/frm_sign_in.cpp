@@ -16,14 +16,14 @@
 namespace tessaly {
 
 frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow) {
-    const WindowSpec& spec = frmSignInWindow();
+    const WindowLook& look = frmSignInWindow();
     setObjectName("frmSignIn");
-    setWindowTitle(QString::fromStdString(spec.caption));
+    setWindowTitle(QString::fromStdString(look.caption));
     setWindowIcon(programIcon());
     installAccessibility();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(twips(spec.clientWidth), twips(spec.clientHeight));
-    setColors(*this, spec.background);
+    setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
+    setColors(*this, look.background);
     buildControls();
     Form_Load(createMainWindow);
     centreOnScreen(*this);

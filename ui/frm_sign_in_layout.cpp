@@ -8,12 +8,12 @@ namespace tessaly {
 namespace {
 
 constexpr int ClientWidth = 4815;
-constexpr FontSpec EntryFont{Face::MsSansSerif, 18};
+constexpr FontChoice EntryFont{Face::MsSansSerif, 18};
 
 } // namespace
 
-const WindowSpec& frmSignInWindow() {
-    static const WindowSpec window{"Please Sign In", ClientWidth, 4845, colors::LightYellow};
+const WindowLook& frmSignInWindow() {
+    static const WindowLook window{"Please Sign In", ClientWidth, 4845, colors::LightYellow};
     return window;
 }
 

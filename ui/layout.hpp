@@ -40,14 +40,14 @@ enum Look : unsigned {
     AutoSize = 4, // the label sizes itself to its caption
 };
 
-struct FontSpec {
+struct FontChoice {
     Face face = Face::MsSansSerif;
     double points = 8;
     bool bold = false;
 };
 
 // The standard dialog font that controls without a font of their own use.
-inline constexpr FontSpec DialogFont{};
+inline constexpr FontChoice DialogFont{};
 
 struct Control {
     std::string name{}; // the control's name, also its objectName
@@ -57,14 +57,14 @@ struct Control {
     // Fixed captions only: whatever the exercise shows is left empty here and
     // filled by the window's first render.
     std::string caption{};
-    FontSpec font = DialogFont;
+    FontChoice font = DialogFont;
     std::optional<Color> background{}; // none: a transparent label
     unsigned look = Plain;
     bool visible = true;
 };
 
 // What the layout says of the window itself.
-struct WindowSpec {
+struct WindowLook {
     std::string caption{};
     int clientWidth = 0; // twips
     int clientHeight = 0;
@@ -73,9 +73,9 @@ struct WindowSpec {
 
 using Layout = std::vector<Control>;
 
-const WindowSpec& frmArrayWindow();
+const WindowLook& frmArrayWindow();
 const Layout& frmArrayLayout();
-const WindowSpec& frmSignInWindow();
+const WindowLook& frmSignInWindow();
 const Layout& frmSignInLayout();
 
 // Creates every control of `layout` inside `client`, in the order of the rows,

@@ -66,29 +66,28 @@ const PrintModule& printModule() {
 
 } // namespace
 
-DefaultPrinter askDefaultPrinter(const ServiceLimits& limits) {
+// Calls the module's entry `entry` for a reply of type Reply, or tells why
+// the module is missing.
+template <typename Reply, typename Entry, typename... Arguments>
+Reply ask(Entry PrintModule::*entry, const Arguments*... arguments) {
     const PrintModule& module = printModule();
-    DefaultPrinter reply;
-    if (module.query == nullptr) {
+    Reply reply;
+    if (module.*entry == nullptr) {
         reply.answer = ServiceAnswer::NoPrintModule;
         reply.serviceWords = module.problem;
         return reply;
     }
-    module.query(&limits, &reply);
+    (module.*entry)(arguments..., &reply);
     return reply;
+}
+
+DefaultPrinter askDefaultPrinter(const ServiceLimits& limits) {
+    return ask<DefaultPrinter>(&PrintModule::query, &limits);
 }
 
 SubmittedJob handOverPdfJob(const QString& printer, const QString& pdfPath, const QString& title,
                             const ServiceLimits& limits) {
-    const PrintModule& module = printModule();
-    SubmittedJob reply;
-    if (module.submit == nullptr) {
-        reply.answer = ServiceAnswer::NoPrintModule;
-        reply.serviceWords = module.problem;
-        return reply;
-    }
-    module.submit(&printer, &pdfPath, &title, &limits, &reply);
-    return reply;
+    return ask<SubmittedJob>(&PrintModule::submit, &printer, &pdfPath, &title, &limits);
 }
 
 void addPrintModuleCandidate(const QString& path) {
