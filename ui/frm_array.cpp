@@ -10,6 +10,7 @@
 #include "widgets.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -79,6 +80,11 @@ void frmArray::buildWindow() {
         lblCell, [this](int k) { lblCell_Click(k); },
         [this](QWidget* entry) { setFocusOrder(entry); });
     gridKeyboard_->setParent(this); // goes with the window
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && clientArea()->isAncestorOf(now)) {
+            lastClientFocus_ = now;
+        }
+    });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -291,7 +297,7 @@ void frmArray::cmdOK_Click() {
 
 void frmArray::mnu30_Click() {
     if (!exercise_.fraInstructionsVisible) {
-        focusBeforeInstructions_ = focusWidget();
+        focusBeforeInstructions_ = lastClientFocus_;
     }
     command(&Exercise::mnu30_Click);
     coverFocus(true);

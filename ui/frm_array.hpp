@@ -129,6 +129,9 @@ private:
     GridKeyboard* gridKeyboard_ = nullptr;
     int shownProblem_ = -1; // the problem the grid's keyboard stop belongs to
     QPointer<QWidget> focusBeforeInstructions_;
+    // The control in the client area that had the focus last: the menu bar
+    // takes the focus while the keyboard opens a menu.
+    QPointer<QWidget> lastClientFocus_;
     QHash<QWidget*, Qt::FocusPolicy> coveredFocus_;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;

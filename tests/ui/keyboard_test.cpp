@@ -193,6 +193,25 @@ private slots:
         QCOMPARE(round, QStringList({"cmdExit", "lblCell7", "cmdStart"}));
     }
 
+    // Opened from the menu bar by keys, the panel gives the focus back to the
+    // control that had it before the menu bar took it.
+    void instructionsOpenedByKeys() {
+        auto signIn = openSignIn();
+        frmArray& main = signIn.mainWindow();
+        QVERIFY(signInWithCode(signIn));
+        click(main.cmdStart);
+        QCOMPARE(QApplication::focusWidget(), main.cmdRun);
+        QTest::keyClick(&main, Qt::Key_Alt);
+        QTest::keyClick(main.menuBar(), Qt::Key_Right);
+        QTest::keyClick(main.menuBar(), Qt::Key_Right);
+        QTest::keyClick(main.menuBar(), Qt::Key_Return);
+        QTRY_VERIFY(main.fraInstructions->isVisible());
+        QCOMPARE(QApplication::focusWidget(), main.cmdOK);
+        press(Qt::Key_Space);
+        QVERIFY(!main.fraInstructions->isVisible());
+        QCOMPARE(QApplication::focusWidget(), main.cmdRun);
+    }
+
     void instructionsKeepTheFocusSafe_data() {
         QTest::addColumn<int>("phase"); // 0 before Start, 1 in a problem, 2 reviewing, 3 over
         QTest::addColumn<QString>("focused");
