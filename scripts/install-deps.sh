@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Tessaly need,
-# skipping the ones already there. Uses sudo when not run as root.
+# skipping the ones already there, make among them: on a bare Debian 12 or 13
+# only this script can run (scripts/run.sh and scripts/test.sh call it before
+# make). Uses sudo when not run as root. Waits for the package manager while
+# another program (a desktop's updater) holds it, instead of failing.
 set -euo pipefail
 
 packages=(
@@ -24,8 +27,17 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || {
+        echo "install-deps.sh: run it as root or install sudo; missing: ${missing[*]}" >&2
+        exit 1
+    }
+    as_root=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt_get() {
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"
+}
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"

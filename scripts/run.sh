@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The README's run command. On a bare Debian 12 or 13 machine, where not even
+# make is installed, it first installs what the build needs, then `make run`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+exec make run "$@"
