@@ -1,11 +1,36 @@
 # The Debian package, built by CPack from the install rules: `cpack -G DEB` in a
 # build directory gives tessaly_<version>_amd64.deb (scripts/build-package.sh).
 
+# A package is built for the Debian release of the machine that builds it, and
+# its version says which: 1.0.0~deb13u1 is the first build of 1.0.0 for Debian
+# 13. That is Debian's own way of shipping one version on several releases
+# (as its security and backport uploads do): "~" sorts it below a plain 1.0.0,
+# and deb12 sorts below deb13, so a machine upgraded from Debian 12 to 13 takes
+# the Debian 13 build as an upgrade. The libraries it depends on are those of
+# its release (Debian 13 renamed several for 64-bit time), so a package built
+# on Debian 13 does not install on Debian 12. TESSALY_DEBIAN_BUILD counts the
+# builds of one version for one release.
+option(TESSALY_DEBIAN_PACKAGE "Version the package for this machine's Debian release" OFF)
+set(TESSALY_DEBIAN_BUILD 1)
+set(TESSALY_PACKAGE_VERSION ${PROJECT_VERSION})
+if(TESSALY_DEBIAN_PACKAGE)
+    cmake_host_system_information(RESULT distribution QUERY DISTRIB_ID)
+    cmake_host_system_information(RESULT TESSALY_DEBIAN_RELEASE QUERY DISTRIB_VERSION_ID)
+    cmake_host_system_information(RESULT TESSALY_DEBIAN_SUITE QUERY DISTRIB_VERSION_CODENAME)
+    if(NOT distribution STREQUAL "debian" OR NOT TESSALY_DEBIAN_RELEASE MATCHES "^[0-9]+$")
+        message(FATAL_ERROR "The package is built on a numbered Debian release "
+                            "(this is '${distribution}' '${TESSALY_DEBIAN_RELEASE}')")
+    endif()
+    set(TESSALY_PACKAGE_VERSION
+        "${PROJECT_VERSION}~deb${TESSALY_DEBIAN_RELEASE}u${TESSALY_DEBIAN_BUILD}")
+endif()
+
 set(TESSALY_MAINTAINER "The Tessaly developers <tessaly@users.noreply.github.com>"
     CACHE STRING "Maintainer of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessaly)
+set(CPACK_DEBIAN_PACKAGE_VERSION ${TESSALY_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tessaly developers")
 set(CPACK_PACKAGE_CONTACT "${TESSALY_MAINTAINER}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${TESSALY_HOMEPAGE}")

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package tessaly_<version>_amd64.deb in DIR (default
-# build-package/): a Release build without the tests, compiled with the
-# hardening flags that Debian's own packages get, then CPack. Prints the path
-# of the package as its last line.
+# Builds the Debian package in DIR (default build-package/) for the Debian
+# release this machine runs: tessaly_1.0.0~deb12u1_amd64.deb on Debian 12,
+# tessaly_1.0.0~deb13u1_amd64.deb on Debian 13 (cmake/TessalyPackaging.cmake
+# says why). A Release build without the tests, compiled with the hardening
+# flags that Debian's own packages get, then CPack. Prints the path of the
+# package as its last line.
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +13,12 @@ build_dir=$(realpath -m "${1:-$source_dir/build-package}")
 # binary's debug paths.
 cd "$source_dir"
 jobs=${JOBS:-2}
+# The package's changelog entry carries the time of the commit it is built
+# from (the time of the build outside a git checkout).
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+    SOURCE_DATE_EPOCH=$(git -C "$source_dir" log -1 --format=%ct)
+    export SOURCE_DATE_EPOCH
+fi
 
 # dpkg-buildflags gives the optimisation and hardening that Debian's own
 # packages get (-O2, -fstack-protector-strong, _FORTIFY_SOURCE, relro, bindnow);
@@ -20,6 +28,7 @@ jobs=${JOBS:-2}
 buildflag() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 cmake -S "$source_dir" -B "$build_dir" -G Ninja --no-warn-unused-cli \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+    -DTESSALY_DEBIAN_PACKAGE=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON \
     -DCMAKE_CXX_FLAGS="$(buildflag CPPFLAGS) $(buildflag CXXFLAGS)" \

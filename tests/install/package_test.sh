@@ -27,16 +27,47 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 # --- Build and inspect -------------------------------------------------------
-"$source_dir/scripts/build-package.sh" "$work_dir"
-deb=$work_dir/tessaly_${version}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "no $deb"
-
+# The package is built for this machine's release and its version says which
+# (1.0.0~deb13u1 on Debian 13).
+release=$(. /etc/os-release && echo "${VERSION_ID:-}")
+suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+[ -n "$release" ] || skip "not a numbered Debian release; the package is built for one"
+deb=$("$source_dir/scripts/build-package.sh" "$work_dir" | tail -n1)
+[ -f "$deb" ] || fail "no package built"
+package_version=$(dpkg-deb -f "$deb" Version)
+[[ "$package_version" =~ ^${version//./\.}~deb${release}u[0-9]+$ ]] ||
+    fail "Version $package_version is not ${version}~deb${release}u<build>"
+[ "$(basename "$deb")" = "tessaly_${package_version}_$(dpkg --print-architecture).deb" ] ||
+    fail "the file name $(basename "$deb") does not give the version $package_version"
 [ "$(dpkg-deb -f "$deb" Package)" = tessaly ] || fail "Package is not tessaly"
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is not $version"
+changelog_head=$(dpkg-deb --fsys-tarfile "$deb" |
+    tar -xOf - ./usr/share/doc/tessaly/changelog.gz | zcat | head -n1)
+[ "$changelog_head" = "tessaly ($package_version) $suite; urgency=medium" ] ||
+    fail "the changelog starts with '$changelog_head', not this build for $suite"
+
+# Every library package that dpkg-shlibdeps finds for the program and for its
+# print module on this release is in Depends (Debian 13 renamed several of
+# them for 64-bit time), beside the fonts and the print service.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in fonts-liberation "cups | cups-client" libqt6widgets6 libqt6gui6 libcups2; do
-    [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed"
+has_dependency() { [[ ", $depends," == *", $1"[\ ,]* ]]; }
+unpacked=$work_dir/unpacked
+rm -rf "$unpacked"
+mkdir -p "$unpacked/debian"
+printf 'Source: tessaly\n\nPackage: tessaly\nArchitecture: any\n' >"$unpacked/debian/control"
+dpkg-deb -x "$deb" "$unpacked/root"
+for binary in usr/bin/tessaly "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tessaly/libtessaly-print.so"; do
+    [ -f "$unpacked/root/$binary" ] || fail "the package lacks $binary"
+    libraries=$(cd "$unpacked" && dpkg-shlibdeps -O "root/$binary" | sed -n 's/^shlibs:Depends=//p')
+    [ -n "$libraries" ] || fail "dpkg-shlibdeps finds no library for $binary"
+    # By package name: Depends holds the highest version that any file needs.
+    for library in $(echo "$libraries" | tr ',' '\n' | awk '{ print $1 }'); do
+        has_dependency "$library" || fail "Depends lacks $library, which $binary needs"
+    done
+done
+rm -rf "$unpacked"
+for needed in fonts-liberation "cups | cups-client"; do
+    has_dependency "$needed" || fail "Depends lacks $needed"
 done
 
 lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
