@@ -11,6 +11,7 @@ work_dir=$2
 app_id=$3
 version=$4
 
+source "$(dirname "$0")/../desktop/private_x.sh"
 skip() {
     echo "SKIP: $*"
     exit 77
@@ -91,11 +92,10 @@ apt_get() {
 added=$(apt-get -s -q install --no-install-recommends "$deb" | awk '/^Inst /{print $2}')
 echo "the install adds: ${added//$'\n'/ }"
 
-xvfb_pid=""
 program_pid=""
 clean_up() {
     [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    end_test
     wait 2>/dev/null || true
     # shellcheck disable=SC2086 # one package name per word
     [ -z "$added" ] || apt_get purge $added >/dev/null || echo "could not purge: $added" >&2
@@ -113,27 +113,18 @@ done
 [ "$(man -w tessaly)" = /usr/share/man/man1/tessaly.1.gz ] || fail "man tessaly finds no page"
 
 # --- Start it as the desktop menu does ---------------------------------------
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-display=:$(head -n1 "$display_file")
-rm -f "$display_file"
-[ "$display" != ":" ] || fail "Xvfb did not start"
+start_private_x
 
 # The entry's Exec line, with only the system's own directories on the path so
 # that it reaches the packaged program.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
 # shellcheck disable=SC2086 # the Exec line splits into words as the desktop splits it
-env DISPLAY="$display" PATH=/usr/bin:/bin QT_QPA_PLATFORM=xcb $exec_line &
+env PATH=/usr/bin:/bin $exec_line &
 program_pid=$!
 
 window=""
 for _ in $(seq 150); do
-    window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Please Sign In$' 2>/dev/null |
+    window=$(xdotool search --onlyvisible --name '^Please Sign In$' 2>/dev/null |
         head -n1) || true
     [ -n "$window" ] && break
     kill -0 "$program_pid" 2>/dev/null || fail "the installed program ended before its window showed"
@@ -142,7 +133,7 @@ done
 [ -n "$window" ] || fail "no \"Please Sign In\" window within 30 s"
 echo "the installed program shows \"Please Sign In\" (window $window)"
 # X11 desktops find the menu entry of a window by its class.
-wm_class=$(DISPLAY=$display xprop -id "$window" WM_CLASS)
+wm_class=$(xprop -id "$window" WM_CLASS)
 startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
 [[ "$wm_class" == *"\"$startup_class\""* ]] ||
     fail "window $wm_class does not match StartupWMClass=$startup_class"
