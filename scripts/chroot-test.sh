@@ -9,8 +9,10 @@
 # own (X servers share their abstract socket names across a chroot otherwise).
 # Nothing is reused from an earlier run: DIR is made anew and removed at the
 # end unless --keep is given. Needs root (it re-runs itself under sudo).
+# --bare runs COMMAND straight away, with the network and no set-up before it,
+# as on a new machine (its X servers then share the machine's socket names).
 #
-#   scripts/chroot-test.sh [--keep] [--dir DIR] [RELEASE] [-- COMMAND...]
+#   scripts/chroot-test.sh [--keep] [--bare] [--dir DIR] [RELEASE] [-- COMMAND...]
 #
 # RELEASE is a Debian code name (trixie by default, bookworm works too);
 # COMMAND runs in the clone (scripts/test.sh by default), e.g. `-- make package`.
@@ -19,12 +21,14 @@ set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 keep=false
+bare=false
 root=""
 release=trixie
 command=(scripts/test.sh)
 while [ $# -gt 0 ]; do
     case $1 in
     --keep) keep=true ;;
+    --bare) bare=true ;;
     --dir)
         root=$2
         shift
@@ -35,7 +39,7 @@ while [ $# -gt 0 ]; do
         break
         ;;
     -*)
-        echo "usage: $0 [--keep] [--dir DIR] [RELEASE] [-- COMMAND...]" >&2
+        echo "usage: $0 [--keep] [--bare] [--dir DIR] [RELEASE] [-- COMMAND...]" >&2
         exit 2
         ;;
     *) release=$1 ;;
@@ -49,6 +53,7 @@ security_mirror=${DEBIAN_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
 if [ "$(id -u)" -ne 0 ]; then
     options=(--dir "$root")
     [ "$keep" = false ] || options+=(--keep)
+    [ "$bare" = false ] || options+=(--bare)
     exec sudo DEBIAN_MIRROR="$mirror" DEBIAN_SECURITY_MIRROR="$security_mirror" \
         "$0" "${options[@]}" "$release" -- "${command[@]}"
 fi
@@ -144,9 +149,20 @@ in_chroot() {
         bash -c 'cd /root/tessaly && exec "$@"' in-chroot "$@"
 }
 
+if [ "$bare" = true ]; then
+    phase "running ${command[*]} on the bare system"
+    in_chroot "${command[@]}"
+    exit
+fi
+
 # --- The set-up, with the network --------------------------------------------
 phase "installing what the build and the tests need"
-in_chroot scripts/install-deps.sh
+install_log=$root/root/install-deps.log
+in_chroot scripts/install-deps.sh >"$install_log" 2>&1 || {
+    tail -n 30 "$install_log" >&2
+    exit 1
+}
+head -n1 "$install_log"
 
 # --- The command, in a network namespace of its own --------------------------
 phase "running ${command[*]} without the network"
