@@ -11,8 +11,12 @@
 # end unless --keep is given. Needs root (it re-runs itself under sudo).
 # --bare runs COMMAND straight away, with the network and no set-up before it,
 # as on a new machine (its X servers then share the machine's socket names).
+# --start-after FILE makes the set-up and then waits until FILE exists before
+# COMMAND runs, so that CI downloads and installs while the machine's own
+# tests run, and the two test runs do not compete for the processor.
 #
-#   scripts/chroot-test.sh [--keep] [--bare] [--dir DIR] [RELEASE] [-- COMMAND...]
+#   scripts/chroot-test.sh [--keep] [--bare] [--start-after FILE] [--dir DIR]
+#                          [RELEASE] [-- COMMAND...]
 #
 # RELEASE is a Debian code name (trixie by default, bookworm works too);
 # COMMAND runs in the clone (scripts/test.sh by default), e.g. `-- make package`.
@@ -22,6 +26,7 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 keep=false
 bare=false
+start_after=""
 root=""
 release=trixie
 command=(scripts/test.sh)
@@ -29,6 +34,10 @@ while [ $# -gt 0 ]; do
     case $1 in
     --keep) keep=true ;;
     --bare) bare=true ;;
+    --start-after)
+        start_after=$2
+        shift
+        ;;
     --dir)
         root=$2
         shift
@@ -39,7 +48,7 @@ while [ $# -gt 0 ]; do
         break
         ;;
     -*)
-        echo "usage: $0 [--keep] [--bare] [--dir DIR] [RELEASE] [-- COMMAND...]" >&2
+        echo "usage: $0 [--keep] [--bare] [--start-after FILE] [--dir DIR] [RELEASE] [-- COMMAND...]" >&2
         exit 2
         ;;
     *) release=$1 ;;
@@ -54,6 +63,7 @@ if [ "$(id -u)" -ne 0 ]; then
     options=(--dir "$root")
     [ "$keep" = false ] || options+=(--keep)
     [ "$bare" = false ] || options+=(--bare)
+    [ -z "$start_after" ] || options+=(--start-after "$start_after")
     exec sudo DEBIAN_MIRROR="$mirror" DEBIAN_SECURITY_MIRROR="$security_mirror" \
         "$0" "${options[@]}" "$release" -- "${command[@]}"
 fi
@@ -110,6 +120,8 @@ fi
 [ ! -e "$root" ] || remove_chroot
 mkdir -p "$(dirname "$root")"
 trap finish EXIT
+# Told to end (CI stopping early), it still unmounts and removes the chroot.
+trap 'exit 143' TERM INT HUP
 phase "debootstrap $release from $mirror into $root"
 debootstrap --variant=minbase --include=git,sudo,ca-certificates "$release" "$root" "$mirror" \
     >"$root.debootstrap.log" 2>&1 || {
@@ -163,6 +175,11 @@ in_chroot scripts/install-deps.sh >"$install_log" 2>&1 || {
     exit 1
 }
 head -n1 "$install_log"
+
+if [ -n "$start_after" ]; then
+    phase "ready; waiting for $start_after"
+    until [ -e "$start_after" ]; do sleep 5; done
+fi
 
 # --- The command, in a network namespace of its own --------------------------
 phase "running ${command[*]} without the network"
