@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the tests that need an X display (the desktop, accessibility,
 # screen-reader and package tests): a private X server on a display of its
 # own, and a clean-up that ends every process the test started.
@@ -60,6 +61,6 @@ start_private_x() {
         sleep 0.1
     done
     [ -s "$workdir/display" ] || fail "Xvfb gave no display within 30 s"
-    export DISPLAY=":$(head -n1 "$workdir/display")" QT_QPA_PLATFORM=xcb \
-        XDG_RUNTIME_DIR="$workdir" HOME="$workdir"
+    DISPLAY=":$(head -n1 "$workdir/display")"
+    export DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir" HOME="$workdir"
 }
