@@ -11,7 +11,7 @@ work_dir=$2
 app_id=$3
 version=$4
 
-# shellcheck source=../desktop/private_x.sh
+# shellcheck source=SCRIPTDIR/../desktop/private_x.sh
 source "$(dirname "$0")/../desktop/private_x.sh"
 skip() {
     echo "SKIP: $*"
