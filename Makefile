@@ -1,4 +1,5 @@
-# The two commands of the README: `make run` and `make test`.
+# `make run` and `make test`, which the README's two commands (scripts/run.sh,
+# scripts/test.sh) call once they have installed make and the rest.
 BUILD_DIR ?= build
 SAN_DIR ?= build-sanitize
 PKG_DIR ?= build-package
@@ -31,7 +32,8 @@ install: build
 uninstall:
 	xargs -d '\n' rm -f -- < $(BUILD_DIR)/install_manifest.txt
 
-# The Debian package $(PKG_DIR)/tessaly_<version>_amd64.deb.
+# The Debian package for the release this machine runs:
+# $(PKG_DIR)/tessaly_<version>~deb<release>u<build>_amd64.deb.
 package: deps
 	JOBS=$(JOBS) scripts/build-package.sh $(PKG_DIR)
 # Every performance figure of the README: Tessaly beside the bare Qt floor.
