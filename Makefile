@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `make run` and `make test`, which the README's two commands (scripts/run.sh,
 # scripts/test.sh) call once they have installed make and the rest.
 BUILD_DIR ?= build

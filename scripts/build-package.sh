@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package in DIR (default build-package/) for the Debian
 # release this machine runs: tessaly_1.0.0~deb12u1_amd64.deb on Debian 12,
 # tessaly_1.0.0~deb13u1_amd64.deb on Debian 13 (cmake/TessalyPackaging.cmake

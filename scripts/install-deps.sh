@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing Tessaly need,
 # skipping the ones already there, make among them: on a bare Debian 12 or 13
 # only this script can run (scripts/run.sh and scripts/test.sh call it before

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced by the tests that need an X display (the desktop, accessibility,
 # screen-reader and package tests): a private X server on a display of its
