@@ -109,6 +109,8 @@ finish() {
         remove_chroot || status=1
     fi
     phase "done, status $status"
+    # What its commands cost, which a shared machine's wall time does not tell.
+    times | tail -n1 | awk '{ print "chroot-test: processor time " $1 " user, " $2 " system" }'
     exit "$status"
 }
 
