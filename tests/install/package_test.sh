@@ -54,14 +54,15 @@ changelog_head=$(dpkg-deb --fsys-tarfile "$deb" |
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 has_dependency() { [[ ", $depends," == *", $1"[\ ,]* ]]; }
+# dpkg-shlibdeps reads the package as a source package's build tree holds it.
 unpacked=$work_dir/unpacked
 rm -rf "$unpacked"
-mkdir -p "$unpacked/debian"
+mkdir -p "$unpacked/debian/tessaly"
 printf 'Source: tessaly\n\nPackage: tessaly\nArchitecture: any\n' >"$unpacked/debian/control"
-dpkg-deb -x "$deb" "$unpacked/root"
+dpkg-deb -R "$deb" "$unpacked/debian/tessaly"
 for binary in usr/bin/tessaly "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tessaly/libtessaly-print.so"; do
-    [ -f "$unpacked/root/$binary" ] || fail "the package lacks $binary"
-    libraries=$(cd "$unpacked" && dpkg-shlibdeps -O "root/$binary" | sed -n 's/^shlibs:Depends=//p')
+    [ -f "$unpacked/debian/tessaly/$binary" ] || fail "the package lacks $binary"
+    libraries=$(cd "$unpacked" && dpkg-shlibdeps -O "debian/tessaly/$binary" | sed -n 's/^shlibs:Depends=//p')
     [ -n "$libraries" ] || fail "dpkg-shlibdeps finds no library for $binary"
     # By package name: Depends holds the highest version that any file needs.
     for library in $(echo "$libraries" | tr ',' '\n' | awk '{ print $1 }'); do
