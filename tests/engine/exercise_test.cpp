@@ -31,8 +31,8 @@ TEST(Exercise, StartKeepsEarlyMarksLocksLevelAndLanguageAndInstructionsChangeNot
     EXPECT_TRUE(w.ex.fraProgramVisible && !w.ex.cmdStartVisible);
     EXPECT_EQ(test::picture(w.ex.grid)[1], ". 1Y . . .");
     const Menus& m = w.ex.menus;
-    for (const MenuEntry* e :
-         {&m.mnu10, &m.level(1), &m.level(2), &m.level(3), &m.mnu20, &m.mnu21, &m.mnu22}) {
+    for (const MenuEntry* e : {&m.mnu10, &m.level(1), &m.level(2), &m.level(3), &m.mnu20,
+                               &m.language(1), &m.language(2)}) {
         EXPECT_FALSE(e->enabled) << e->caption;
     }
     EXPECT_TRUE(m.mnu30.enabled);

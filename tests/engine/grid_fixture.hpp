@@ -106,9 +106,9 @@ inline std::string describe(const Exercise& e) {
     const Menus& m = e.menus;
     out << loopText(e.state) << e.state.ClickOrder << e.state.FirstIndex << e.state.LanguageFlag
         << e.state.TestPending << m.level(1).checked << m.level(2).checked << m.level(3).checked
-        << m.mnu21.checked << m.mnu22.checked << e.lblLevel << e.lblProbNum << e.lblRight
-        << e.lblWrong << e.lblScore << e.cmdRun << e.fraProgramVisible << e.fraArrayVisible
-        << e.fraInstructionsVisible << e.cmdPrintVisible << e.backColor;
+        << m.language(1).checked << m.language(2).checked << e.lblLevel << e.lblProbNum
+        << e.lblRight << e.lblWrong << e.lblScore << e.cmdRun << e.fraProgramVisible
+        << e.fraArrayVisible << e.fraInstructionsVisible << e.cmdPrintVisible << e.backColor;
     return out.str();
 }
 

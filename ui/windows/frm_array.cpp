@@ -24,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <map>
+
 namespace tessaly {
 
 namespace {
@@ -130,32 +132,50 @@ void frmArray::fillInstructions() {
     Text1->setFont(fittingFont(Text1->font(), Text1->toPlainText(), Text1->size() - QSize(24, 12)));
 }
 
-// The entries are created without captions; the first render gives them the
-// engine's captions, check marks and enabled states.
+// Where the window keeps the actions of one title of the menu bar, and what
+// choosing its entry n (from 1; 0 for a title that is a command) does.
+struct frmArray::MenuHome {
+    QMenu** menu;      // a title with entries
+    QAction** actions; // its entries, or the title itself when it is a command
+    std::function<void(int n)> choose;
+};
+
+// The menu bar is the engine's menu tree, walked once. The entries are
+// created without captions; the first render gives them the engine's
+// captions, check marks and enabled states.
 void frmArray::buildMenus() {
-    mnu10 = menuBar()->addMenu(QString());
-    menuActions_.push_back(mnu10->menuAction());
-    for (int n = 1; n <= LevelCount; ++n) {
-        levelItems[static_cast<std::size_t>(n - 1)] =
-            mnu10->addAction(QString(), this, [this, n] { chooseLevel(n); });
-        menuActions_.push_back(levelItem(n));
+    const Menus& menus = exercise_.menus;
+    const std::map<const MenuEntry*, MenuHome> homes = {
+        {&menus.mnu10, {&mnu10, levelItems.data(), [this](int n) { chooseLevel(n); }}},
+        {&menus.mnu20, {&mnu20, languageItems.data(), [this](int n) { chooseLanguage(n); }}},
+        {&menus.mnu30, {nullptr, &mnu30, [this](int) { mnu30_Click(); }}},
+    };
+    for (const MenuTitle<const MenuEntry>& title : menus.bar()) {
+        addMenuTitle(title, homes.at(title.title));
     }
-    mnu20 = menuBar()->addMenu(QString());
-    mnu21 = mnu20->addAction(QString(), this, &frmArray::mnu21_Click);
-    mnu22 = mnu20->addAction(QString(), this, &frmArray::mnu22_Click);
-    mnu30 = menuBar()->addAction(QString(), this, &frmArray::mnu30_Click);
-    menuActions_.insert(menuActions_.end(), {mnu20->menuAction(), mnu21, mnu22, mnu30});
-    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
+    const std::vector<const MenuEntry*> entries = menus.all();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        menuActions_[i]->setObjectName(QString::fromStdString(entries[i]->name));
+        menuActions_[i]->setObjectName(qs(entries[i]->name));
     }
-    mnu10->setObjectName("mnu10");
-    mnu20->setObjectName("mnu20");
-    for (QAction* item : levelItems) {
-        item->setCheckable(true);
+}
+
+void frmArray::addMenuTitle(const MenuTitle<const MenuEntry>& title, const MenuHome& home) {
+    if (title.entries.empty()) {
+        *home.actions =
+            menuBar()->addAction(QString(), this, [choose = home.choose] { choose(0); });
+        menuActions_.push_back(*home.actions);
+        return;
     }
-    mnu21->setCheckable(true);
-    mnu22->setCheckable(true);
+    *home.menu = menuBar()->addMenu(QString());
+    (*home.menu)->setObjectName(qs(title.title->name));
+    menuActions_.push_back((*home.menu)->menuAction());
+    for (std::size_t i = 0; i < title.entries.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        home.actions[i] =
+            (*home.menu)->addAction(QString(), this, [choose = home.choose, n] { choose(n); });
+        home.actions[i]->setCheckable(true);
+        menuActions_.push_back(home.actions[i]);
+    }
 }
 
 void frmArray::Form_Load() {
@@ -240,7 +260,7 @@ void frmArray::cmdStart_Click() {
 }
 
 void frmArray::cmdRun_Click() {
-    const bool next = exercise_.state.TestPending == 0;
+    const bool next = !exercise_.testPending();
     exercise_.cmdRun_Click();
     render();
     followProblem();
@@ -307,12 +327,9 @@ void frmArray::writeSignInDate(const QString& date) {
     render();
 }
 
-void frmArray::mnu21_Click() {
-    command(&Exercise::mnu21_Click);
-}
-
-void frmArray::mnu22_Click() {
-    command(&Exercise::mnu22_Click);
+void frmArray::chooseLanguage(int n) {
+    exercise_.chooseLanguage(n);
+    render();
 }
 
 void frmArray::closeEvent(QCloseEvent* event) {

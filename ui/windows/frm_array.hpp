@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -55,9 +56,10 @@ public:
     void cmdPrint_Click();
     void cmdExit_Click();
     void cmdOK_Click();
-    void chooseLevel(int n); // the Level menu's entry n, 1..LevelCount
-    void mnu21_Click();
-    void mnu22_Click();
+    void chooseLevel(int n);    // the Level menu's entry n, 1..LevelCount
+    void chooseLanguage(int n); // the Language menu's entry n, 1..LanguageCount
+    void mnu21_Click() { chooseLanguage(1); }
+    void mnu22_Click() { chooseLanguage(2); }
     void mnu30_Click();
 
     // The controls, named as in the layout; element 0 of the arrays is unused.
@@ -90,8 +92,8 @@ public:
     std::array<QAction*, LevelCount> levelItems{}; // mnu11 first
     QAction* levelItem(int n) const { return levelItems.at(static_cast<std::size_t>(n - 1)); }
     QMenu* mnu20 = nullptr;
-    QAction* mnu21 = nullptr;
-    QAction* mnu22 = nullptr;
+    std::array<QAction*, LanguageCount> languageItems{}; // mnu21 first
+    QAction* languageItem(int n) const { return languageItems.at(static_cast<std::size_t>(n - 1)); }
     QAction* mnu30 = nullptr;
 
     ResultSheetPrinter& printer() { return *printer_; }
@@ -109,7 +111,9 @@ private:
     void findArrays(const QWidget& client);
     void connectControls();
     void fillInstructions();
+    struct MenuHome;
     void buildMenus();
+    void addMenuTitle(const MenuTitle<const MenuEntry>& title, const MenuHome& home);
     void describeForScreenReaders();
     // The focus order; `gridEntry` is the grid's one stop, if any.
     void setFocusOrder(QWidget* gridEntry);
