@@ -2,12 +2,15 @@
 
 #include "answer_grid.hpp"
 #include "colors.hpp"
+#include "diagnosis.hpp"
 #include "exercise_state.hpp"
 #include "levels.hpp"
 #include "listing.hpp"
 #include "random_source.hpp"
+#include "replay.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +24,7 @@ struct MenuEntry {
 };
 
 // The menu tree of the exercise window: Level (one entry per row of the level
-// table), Language and Instructions.
+// table), Language and Instructions, then Explain at the end of the menu bar.
 struct Menus {
     Menus();
 
@@ -31,12 +34,15 @@ struct Menus {
     MenuEntry mnu21{"mnu21", "Java"};
     MenuEntry mnu22{"mnu22", "BASIC", true};
     MenuEntry mnu30{"mnu30", "Instructions"};
+    // Enabled from a test until the next problem is drawn; Start leaves it alone.
+    MenuEntry mnu40{"mnu40", "Explain", false, false};
 
     // The entry of level n, 1..LevelCount.
     MenuEntry& level(int n) { return levels.at(static_cast<std::size_t>(n - 1)); }
     const MenuEntry& level(int n) const { return levels.at(static_cast<std::size_t>(n - 1)); }
 
-    // Every entry, in the order the menu bar shows them.
+    // Every entry up to Instructions, in the order the menu bar shows them;
+    // Explain (mnu40) follows them.
     std::vector<MenuEntry*> all();
     std::vector<const MenuEntry*> all() const;
 };
@@ -121,8 +127,19 @@ public:
     void writeStudentData(std::string StudentData::*label, std::string text);
     void writeSignInDate(std::string date) { student.lblDate = std::move(date); }
 
+    // Explain: available from the moment a problem is tested until the next
+    // problem is drawn (after the last test, for good); menus.mnu40 mirrors it.
+    bool explainAvailable() const { return testedMarks_.has_value(); }
+    // The student's marks as they were when "Test Now!" was pressed, and what
+    // they say against the tested problem. Precondition: explainAvailable()
+    // (std::logic_error otherwise).
+    const Marks& testedMarks() const;
+    Diagnosis diagnosis() const { return diagnose(state, testedMarks()); }
+    Replay replay() const { return Replay(state, testedMarks()); }
+
 private:
     void captionCheckedLevel();
+    void keepTestedMarks(std::optional<Marks> marks);
     void testRun();
     void nextProblem();
     int replayLoops(int& visited);
@@ -132,6 +149,7 @@ private:
     void endSeries();
 
     RandomSource& random_;
+    std::optional<Marks> testedMarks_;
 };
 
 } // namespace tessaly
