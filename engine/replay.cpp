@@ -9,7 +9,7 @@
 
 namespace tessaly {
 
-Replay::Replay(const ExerciseState& state, const Marks& marks) {
+Replay::Replay(const ExerciseState& state, const Marks& marks) : marks_(marks) {
     int number = 1;
     for (int cell : visitedCells(state)) {
         const int x = shownIndex(cellRow(cell));
@@ -40,12 +40,33 @@ int Replay::firstMistake() const {
     return 0;
 }
 
+ReplayGrid Replay::gridAt(int k) const {
+    if (k < 0 || k > size()) {
+        throw std::out_of_range("no replay step " + std::to_string(k));
+    }
+    ReplayGrid grid{};
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        grid[static_cast<std::size_t>(cell)].mark = marks_[static_cast<std::size_t>(cell)];
+    }
+    for (int done = 1; done <= k; ++done) {
+        const ReplayStep& s = step(done);
+        ReplayCell& cell = grid[static_cast<std::size_t>(s.cell)];
+        cell.number = s.number;
+        cell.color = s.right() ? colors::Green : colors::Red;
+    }
+    return grid;
+}
+
 std::string stepCounterText(int k, int n) {
     return "Step " + numberText(k) + " of " + numberText(n);
 }
 
 std::string variablesText(const ReplayStep& step) {
     return "X = " + numberText(step.x) + ", Y = " + numberText(step.y);
+}
+
+std::string variablesText(const Replay& replay, int k) {
+    return k == 0 ? std::string() : variablesText(replay.step(k));
 }
 
 std::string stepText(const Replay& replay, int k) {

@@ -66,5 +66,26 @@ TEST(Replay, FirstMistakeIsTheFirstStepNotNumberedRight) {
     EXPECT_THROW(replayOf(Answer).step(7), std::out_of_range);
 }
 
+// "." nothing written, else the number and G(reen) or R(ed); "/m" the student's mark.
+test::Rows picture(const ReplayGrid& grid) {
+    return test::rows(
+        [&](int k) {
+            const ReplayCell& c = grid[static_cast<std::size_t>(k)];
+            const std::string written =
+                c.number == 0 ? "."
+                              : std::to_string(c.number) + (c.color == colors::Green ? "G" : "R");
+            return written + (c.mark != 0 ? "/" + std::to_string(c.mark) : "");
+        },
+        " ");
+}
+
+TEST(Replay, GridShowsTheWritesUpToTheStepBesideTheStudentsMarks) {
+    const Replay replay = replayOf(Answer);
+    EXPECT_EQ(picture(replay.gridAt(3)), (test::Rows{". 1G/1 2G/2 . .", ". . . . .", ". 3R/4 . . .",
+                                                     ". . . . .", ". ./5 ./6 . ."}));
+    EXPECT_EQ(picture(replay.gridAt(6))[2], ". 3R/4 4R . .");
+    EXPECT_THROW(replay.gridAt(7), std::out_of_range);
+}
+
 } // namespace
 } // namespace tessaly
