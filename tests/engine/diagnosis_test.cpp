@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "diagnosis.hpp"
+#include "engine/diagnosis.hpp"
 #include "grid_fixture.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "engine/listing.hpp"
+#include "engine/replay.hpp"
 #include "grid_fixture.hpp"
-#include "listing.hpp"
-#include "replay.hpp"
 
 #include <gtest/gtest.h>
 
