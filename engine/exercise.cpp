@@ -4,6 +4,8 @@
 #include "loops.hpp"
 #include "number_text.hpp"
 
+#include <stdexcept>
+
 namespace tessaly {
 
 Menus::Menus() {
@@ -94,6 +96,19 @@ void Exercise::cmdNewProgram_Click() {
 void Exercise::InitializeLoops() {
     tessaly::InitializeLoops(state, random_);
     ++problemsDrawn;
+    keepTestedMarks(std::nullopt); // they belong to the problem just replaced
+}
+
+void Exercise::keepTestedMarks(std::optional<Marks> marks) {
+    testedMarks_ = marks;
+    menus.mnu40.enabled = marks.has_value();
+}
+
+const Marks& Exercise::testedMarks() const {
+    if (!testedMarks_) {
+        throw std::logic_error("no problem has been tested since it was drawn");
+    }
+    return *testedMarks_;
 }
 
 void Exercise::DisplayProgram() {

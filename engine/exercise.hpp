@@ -3,13 +3,16 @@
 
 #include "answer_grid.hpp"
 #include "colors.hpp"
+#include "diagnosis.hpp"
 #include "exercise_state.hpp"
 #include "languages.hpp"
 #include "levels.hpp"
 #include "listing.hpp"
 #include "random_source.hpp"
+#include "replay.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +33,8 @@ template <typename Entry> struct MenuTitle {
 };
 
 // The menu tree of the exercise window: Level (one entry per row of the level
-// table), Language (one per row of the language table) and Instructions.
+// table), Language (one per row of the language table), Instructions, and
+// Explain at the end of the menu bar.
 struct Menus {
     Menus();
 
@@ -39,6 +43,8 @@ struct Menus {
     MenuEntry mnu20{"mnu20", "Language"};
     std::array<MenuEntry, LanguageCount> languages; // in table order, mnu21 first
     MenuEntry mnu30{"mnu30", "Instructions"};
+    // Enabled from a test until the next problem is drawn; Start leaves it alone.
+    MenuEntry mnu40{"mnu40", "Explain", false, false};
 
     // The entry of level n, 1..LevelCount, and of language n, 1..LanguageCount.
     MenuEntry& level(int n) { return levels.at(static_cast<std::size_t>(n - 1)); }
@@ -139,8 +145,19 @@ public:
     void writeStudentData(std::string StudentData::*label, std::string text);
     void writeSignInDate(std::string date) { student.lblDate = std::move(date); }
 
+    // Explain: available from the moment a problem is tested until the next
+    // problem is drawn (after the last test, for good); menus.mnu40 mirrors it.
+    bool explainAvailable() const { return testedMarks_.has_value(); }
+    // The student's marks as they were when "Test Now!" was pressed, and what
+    // they say against the tested problem. Precondition: explainAvailable()
+    // (std::logic_error otherwise).
+    const Marks& testedMarks() const;
+    Diagnosis diagnosis() const { return diagnose(state, testedMarks()); }
+    Replay replay() const { return Replay(state, testedMarks()); }
+
 private:
     void captionCheckedLevel();
+    void keepTestedMarks(std::optional<Marks> marks);
     void testRun();
     void nextProblem();
     int replayLoops(int& visited);
@@ -150,6 +167,7 @@ private:
     void endSeries();
 
     RandomSource& random_;
+    std::optional<Marks> testedMarks_;
 };
 
 } // namespace tessaly
