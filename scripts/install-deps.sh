@@ -22,7 +22,10 @@ packages=(
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    # A package whose triggers wait (another install was stopped before it
+    # ran them) is there all the same.
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    if [[ ! "$status" =~ ^(installed|triggers-pending|triggers-awaited)$ ]]; then
         missing+=("$package")
     fi
 done
