@@ -45,7 +45,8 @@ bench: build
 sanitize: deps
 	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_SANITIZE=ON -DTESSALY_BUILD_BENCH=OFF
 	cmake --build $(SAN_DIR) -j $(JOBS)
-	cd $(SAN_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_DIR) && LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp" \
+		ctest --output-on-failure -j $(JOBS)
 
 # Exit pressed within milliseconds of the first Print, many times, under
 # ThreadSanitizer (the print service's conversation runs on its own thread).
