@@ -109,8 +109,13 @@ finish() {
         remove_chroot || status=1
     fi
     phase "done, status $status"
-    # What its commands cost, which a shared machine's wall time does not tell.
-    times | tail -n1 | awk '{ print "chroot-test: processor time " $1 " user, " $2 " system" }'
+    # What its commands cost, which a shared machine's wall time does not tell
+    # (`times` itself, not in a pipe's subshell, which has no children).
+    local cpu
+    cpu=$(mktemp)
+    times >"$cpu"
+    awk 'NR == 2 { print "chroot-test: processor time " $1 " user, " $2 " system" }' "$cpu"
+    rm -f "$cpu"
     exit "$status"
 }
 
