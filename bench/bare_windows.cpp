@@ -102,7 +102,8 @@ QWidget* bareWidget(const Control& row, QWidget& container) {
         button->setAutoDefault(true);
         return button;
     }
-    case Kind::Frame: {
+    case Kind::Frame:
+    case Kind::SteppingFrame: {
         auto* frame = new QGroupBox(firstCaption(row), &container);
         paint(*frame, row.background.value_or(colors::Grey));
         return frame;

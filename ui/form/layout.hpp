@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessaly {
@@ -24,6 +25,7 @@ enum class Kind {
     Cell,          // a label that takes clicks
     Button,        // QPushButton
     Frame,         // a titled frame that holds other controls
+    SteppingFrame, // a titled frame that is one keyboard stop and steps with the arrow keys
     TextBox,       // a single-line entry box
     MultiLineText, // a read-only multi-line text
     Shape,         // a decorative outline
@@ -74,5 +76,11 @@ const WindowLook& frmArrayWindow();
 const Layout& frmArrayLayout();
 const WindowLook& frmSignInWindow();
 const Layout& frmSignInLayout();
+const WindowLook& frmExplainWindow();
+const Layout& frmExplainLayout();
+
+// Where line i (0..8) of a listing stands in its program frame: left and top
+// in twips. Each line sizes itself to its text.
+std::pair<int, int> codePlace(int i);
 
 } // namespace tessaly

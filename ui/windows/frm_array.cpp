@@ -11,6 +11,7 @@
 #include "ui/form/render_cache.hpp"
 #include "ui/platform/clock.hpp"
 #include "ui/print/result_sheet_printer.hpp"
+#include "ui/windows/frm_explain.hpp"
 #include "ui/windows/instructions_text.hpp"
 
 #include <QAction>
@@ -149,6 +150,7 @@ void frmArray::buildMenus() {
         {&menus.mnu10, {&mnu10, levelItems.data(), [this](int n) { chooseLevel(n); }}},
         {&menus.mnu20, {&mnu20, languageItems.data(), [this](int n) { chooseLanguage(n); }}},
         {&menus.mnu30, {nullptr, &mnu30, [this](int) { mnu30_Click(); }}},
+        {&menus.mnu40, {nullptr, &mnu40, [this](int) { mnu40_Click(); }}},
     };
     for (const MenuTitle<const MenuEntry>& title : menus.bar()) {
         addMenuTitle(title, homes.at(title.title));
@@ -299,7 +301,7 @@ void frmArray::cmdExit_Click() {
 void frmArray::cmdOK_Click() {
     command(&Exercise::cmdOK_Click);
     coverFocus(false);
-    restoreFocus();
+    restoreFocus(focusBeforeInstructions_);
 }
 
 void frmArray::mnu30_Click() {
@@ -309,6 +311,24 @@ void frmArray::mnu30_Click() {
     command(&Exercise::mnu30_Click);
     coverFocus(true);
     cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+// The engine is only read: the exercise window shows exactly what it showed.
+void frmArray::mnu40_Click() {
+    if (!exercise_.explainAvailable() || explain_ != nullptr) {
+        return;
+    }
+    focusBeforeExplain_ = lastClientFocus_;
+    explain_ = new frmExplain(exercise_, *this);
+    connect(explain_, &QDialog::finished, this, &frmArray::explainClosed);
+    explain_->open();
+}
+
+void frmArray::explainClosed() {
+    explain_->deleteLater();
+    explain_ = nullptr;
+    activateWindow();
+    restoreFocus(focusBeforeExplain_);
 }
 
 void frmArray::chooseLevel(int n) {

@@ -5,6 +5,7 @@
 #include "engine/grid_geometry.hpp"
 #include "ui/controls/clickable_label.hpp"
 #include "ui/form/render_cache.hpp"
+#include "ui/windows/frm_explain.hpp"
 
 #include <QHash>
 #include <QMainWindow>
@@ -61,6 +62,10 @@ public:
     void mnu21_Click() { chooseLanguage(1); }
     void mnu22_Click() { chooseLanguage(2); }
     void mnu30_Click();
+    // Explain: opens the Explain window over this one, while the engine has a
+    // tested problem to explain; closing it gives the focus back.
+    void mnu40_Click();
+    frmExplain* explainWindow() const { return explain_; }
 
     // The controls, named as in the layout; element 0 of the arrays is unused.
     std::array<ClickableLabel*, CellCount + 1> lblCell{};
@@ -95,6 +100,7 @@ public:
     std::array<QAction*, LanguageCount> languageItems{}; // mnu21 first
     QAction* languageItem(int n) const { return languageItems.at(static_cast<std::size_t>(n - 1)); }
     QAction* mnu30 = nullptr;
+    QAction* mnu40 = nullptr;
 
     ResultSheetPrinter& printer() { return *printer_; }
 
@@ -119,7 +125,10 @@ private:
     void setFocusOrder(QWidget* gridEntry);
     // While the instructions panel shows, the controls it covers take no focus.
     void coverFocus(bool covered);
-    void restoreFocus();
+    // Back to `saved`, the control that had the focus before a panel or
+    // window took it, and clears it.
+    void restoreFocus(QPointer<QWidget>& saved);
+    void explainClosed();
     // After a command: a new problem enters the grid at its top-left again,
     // and cells shown or hidden change where the grid's stop is.
     void followProblem();
@@ -138,6 +147,8 @@ private:
     GridKeyboard* gridKeyboard_ = nullptr;
     int shownProblem_ = -1; // the problem the grid's keyboard stop belongs to
     QPointer<QWidget> focusBeforeInstructions_;
+    QPointer<QWidget> focusBeforeExplain_;
+    QPointer<frmExplain> explain_;
     // The control in the client area that had the focus last: the menu bar
     // takes the focus while the keyboard opens a menu.
     QPointer<QWidget> lastClientFocus_;

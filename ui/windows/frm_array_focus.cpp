@@ -71,12 +71,12 @@ void frmArray::coverFocus(bool covered) {
     gridKeyboard_->setCovered(covered);
 }
 
-// Back to the control that had the focus before the panel opened, if it can
-// still take it; otherwise to the control the phase works with. Never to Exit
-// unless Exit had it.
-void frmArray::restoreFocus() {
-    QWidget* before = focusBeforeInstructions_.data();
-    focusBeforeInstructions_.clear();
+// Back to the control that had the focus before the panel or window opened,
+// if it can still take it; otherwise to the control the phase works with.
+// Never to Exit unless Exit had it.
+void frmArray::restoreFocus(QPointer<QWidget>& saved) {
+    QWidget* before = saved.data();
+    saved.clear();
     const bool usable = before != nullptr && before->isVisible() && before->isEnabled() &&
                         isAncestorOf(before) && !fraInstructions->isAncestorOf(before);
     if (usable) {

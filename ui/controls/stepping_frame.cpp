@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "ui/controls/stepping_frame.hpp"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <optional>
+
+namespace tessaly {
+
+namespace {
+
+std::optional<SteppingFrame::Move> moveOf(const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier) {
+        return std::nullopt; // Shift+Tab, Alt+key and the like are the window's
+    }
+    switch (key.key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+        return SteppingFrame::Move::Next;
+    case Qt::Key_Left:
+        return SteppingFrame::Move::Previous;
+    case Qt::Key_Home:
+        return SteppingFrame::Move::First;
+    case Qt::Key_End:
+        return SteppingFrame::Move::Last;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+SteppingFrame::SteppingFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// Before the frame's own handling, which takes Space for a check box that
+// this frame does not have. Escape and Enter go on to the window.
+bool SteppingFrame::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (const std::optional<Move> move = moveOf(*static_cast<QKeyEvent*>(event))) {
+            emit stepRequested(*move);
+            event->accept();
+            return true;
+        }
+    }
+    return QGroupBox::event(event);
+}
+
+void SteppingFrame::paintEvent(QPaintEvent* event) {
+    QGroupBox::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0, 0, 128), 2, Qt::DashLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void SteppingFrame::focusInEvent(QFocusEvent* event) {
+    QGroupBox::focusInEvent(event);
+    update();
+}
+
+void SteppingFrame::focusOutEvent(QFocusEvent* event) {
+    QGroupBox::focusOutEvent(event);
+    update();
+}
+
+} // namespace tessaly
