@@ -29,14 +29,6 @@
 
 namespace tessaly {
 
-namespace {
-
-std::string indexed(const char* name, int index) {
-    return name + std::to_string(index);
-}
-
-} // namespace
-
 frmArray::frmArray(std::unique_ptr<RandomSource> random)
     : random_(random ? std::move(random) : std::make_unique<TimeSeededRandom>()),
       exercise_(*random_) {
@@ -60,8 +52,7 @@ void frmArray::buildWindow() {
     client->setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
     setColors(*client, look.background);
     setCentralWidget(client);
-    buildControls(*client, frmArrayLayout());
-    findControls(*client);
+    buildControls(*client, frmArrayLayout(), static_cast<frmArrayForm&>(*this));
     connectControls();
     fillInstructions();
     buildMenus();
@@ -76,42 +67,6 @@ void frmArray::buildWindow() {
         }
     });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void frmArray::findControls(const QWidget& client) {
-    lblProbNum = control<QLabel>(client, "lblProbNum");
-    lblProbLimit = control<QLabel>(client, "lblProbLimit");
-    lblRight = control<QLabel>(client, "lblRight");
-    lblWrong = control<QLabel>(client, "lblWrong");
-    lblScore = control<QLabel>(client, "lblScore");
-    lblLevel = control<QLabel>(client, "lblLevel");
-    lblPeriod = control<QLabel>(client, "lblPeriod");
-    lblID = control<QLabel>(client, "lblID");
-    lblDate = control<QLabel>(client, "lblDate");
-    lblName = control<QLabel>(client, "lblName");
-    lblTeacher = control<QLabel>(client, "lblTeacher");
-    fraArray = control<QGroupBox>(client, "fraArray");
-    fraProgram = control<QGroupBox>(client, "fraProgram");
-    fraStudentData = control<QGroupBox>(client, "fraStudentData");
-    fraInstructions = control<QGroupBox>(client, "fraInstructions");
-    Text1 = control<QPlainTextEdit>(client, "Text1");
-    cmdStart = control<QPushButton>(client, "cmdStart");
-    cmdPrint = control<QPushButton>(client, "cmdPrint");
-    cmdExit = control<QPushButton>(client, "cmdExit");
-    cmdRun = control<QPushButton>(client, "cmdRun");
-    cmdNewProgram = control<QPushButton>(client, "cmdNewProgram");
-    cmdOK = control<QPushButton>(client, "cmdOK");
-    findArrays(client);
-}
-
-void frmArray::findArrays(const QWidget& client) {
-    for (int k = 1; k <= CellCount; ++k) {
-        lblCell[k] = control<ClickableLabel>(client, indexed("lblCell", k));
-        lblIndex[k] = control<QLabel>(client, indexed("lblIndex", k));
-    }
-    for (int i = 0; i < Listing::LineCount; ++i) {
-        lblCode[i] = control<QLabel>(client, indexed("lblCode", i));
-    }
 }
 
 void frmArray::connectControls() {

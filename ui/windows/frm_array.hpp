@@ -4,6 +4,7 @@
 #include "engine/exercise.hpp"
 #include "engine/grid_geometry.hpp"
 #include "ui/controls/clickable_label.hpp"
+#include "ui/form/frm_array_form.hpp"
 #include "ui/form/render_cache.hpp"
 #include "ui/windows/frm_explain.hpp"
 
@@ -28,7 +29,7 @@ class ResultSheetPrinter;
 
 // The exercise window. Every handler calls the engine, then render() mirrors
 // the engine onto the widgets, then the window does what only it can do.
-class frmArray : public QMainWindow {
+class frmArray : public QMainWindow, public frmArrayForm {
     Q_OBJECT
 public:
     // Creating the window runs its load. A null random source means the real
@@ -67,32 +68,6 @@ public:
     void mnu40_Click();
     frmExplain* explainWindow() const { return explain_; }
 
-    // The controls, named as in the layout; element 0 of the arrays is unused.
-    std::array<ClickableLabel*, CellCount + 1> lblCell{};
-    std::array<QLabel*, CellCount + 1> lblIndex{};
-    std::array<QLabel*, Listing::LineCount> lblCode{};
-    QLabel* lblProbNum = nullptr;
-    QLabel* lblProbLimit = nullptr;
-    QLabel* lblRight = nullptr;
-    QLabel* lblWrong = nullptr;
-    QLabel* lblScore = nullptr;
-    QLabel* lblLevel = nullptr;
-    QLabel* lblPeriod = nullptr;
-    QLabel* lblID = nullptr;
-    QLabel* lblDate = nullptr;
-    QLabel* lblName = nullptr;
-    QLabel* lblTeacher = nullptr;
-    QGroupBox* fraArray = nullptr;
-    QGroupBox* fraProgram = nullptr;
-    QGroupBox* fraStudentData = nullptr;
-    QGroupBox* fraInstructions = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QPushButton* cmdRun = nullptr;
-    QPushButton* cmdNewProgram = nullptr;
-    QPushButton* cmdOK = nullptr;
     QMenu* mnu10 = nullptr;
     std::array<QAction*, LevelCount> levelItems{}; // mnu11 first
     QAction* levelItem(int n) const { return levelItems.at(static_cast<std::size_t>(n - 1)); }
@@ -113,8 +88,6 @@ protected:
 
 private:
     void buildWindow();
-    void findControls(const QWidget& client);
-    void findArrays(const QWidget& client);
     void connectControls();
     void fillInstructions();
     struct MenuHome;

@@ -21,10 +21,6 @@ namespace tessaly {
 
 namespace {
 
-std::string indexed(const char* name, int index) {
-    return name + std::to_string(index);
-}
-
 // A cell's number, or nothing while there is none.
 std::string numberOrBlank(int number) {
     return number == 0 ? std::string() : numberText(number);
@@ -53,25 +49,8 @@ void frmExplain::buildWindow() {
     setWindowModality(Qt::WindowModal);
     setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
     setColors(*this, look.background);
-    buildControls(*this, frmExplainLayout());
-    findControls();
+    buildControls(*this, frmExplainLayout(), static_cast<frmExplainForm&>(*this));
     connectControls();
-}
-
-void frmExplain::findControls() {
-    txtDiagnosis = control<QPlainTextEdit>(*this, "txtDiagnosis");
-    fraReplay = control<SteppingFrame>(*this, "fraReplay");
-    for (int k = 1; k <= CellCount; ++k) {
-        lblCell[k] = control<QLabel>(*this, indexed("lblCell", k));
-        lblMark[k] = control<QLabel>(*this, indexed("lblMark", k));
-    }
-    for (int i = 0; i < Listing::LineCount; ++i) {
-        lblCode[i] = control<QLabel>(*this, indexed("lblCode", i));
-    }
-    lblStep = control<QLabel>(*this, "lblStep");
-    lblVariables = control<QLabel>(*this, "lblVariables");
-    cmdFirstMistake = control<QPushButton>(*this, "cmdFirstMistake");
-    cmdClose = control<QPushButton>(*this, "cmdClose");
 }
 
 void frmExplain::connectControls() {
@@ -89,7 +68,7 @@ void frmExplain::connectControls() {
 void frmExplain::fillFixedTexts(const Exercise& exercise) {
     txtDiagnosis->setPlainText(qs(diagnosis_.text));
     // The text is named after its frame, as a box is after its caption.
-    txtDiagnosis->setAccessibleName(control<QGroupBox>(*this, "fraDiagnosis")->title());
+    txtDiagnosis->setAccessibleName(fraDiagnosis->title());
     for (int i = 0; i < Listing::LineCount; ++i) {
         shown_.setCaption(*lblCode[i], exercise.listing.line(i));
     }

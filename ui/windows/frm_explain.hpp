@@ -4,15 +4,10 @@
 #include "engine/exercise.hpp"
 #include "engine/grid_geometry.hpp"
 #include "ui/controls/stepping_frame.hpp"
+#include "ui/form/frm_explain_form.hpp"
 #include "ui/form/render_cache.hpp"
 
 #include <QDialog>
-
-#include <array>
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace tessaly {
 
@@ -20,7 +15,7 @@ namespace tessaly {
 // read, and a replay of the tested problem's loops, step by step, against the
 // student's numbers. It reads the engine once, when it is created, and
 // changes nothing in the exercise.
-class frmExplain : public QDialog {
+class frmExplain : public QDialog, public frmExplainForm {
     Q_OBJECT
 public:
     // Precondition: exercise.explainAvailable(). Opens at step 0 with the
@@ -38,23 +33,11 @@ public:
     void cmdFirstMistake_Click() { showStep(replay_.firstMistake()); }
     void cmdClose_Click() { reject(); }
 
-    // The controls, named as in the layout; element 0 of the cell arrays is unused.
-    QPlainTextEdit* txtDiagnosis = nullptr;
-    SteppingFrame* fraReplay = nullptr;
-    std::array<QLabel*, CellCount + 1> lblCell{};
-    std::array<QLabel*, CellCount + 1> lblMark{}; // the student's number under each cell
-    std::array<QLabel*, Listing::LineCount> lblCode{};
-    QLabel* lblStep = nullptr;
-    QLabel* lblVariables = nullptr;
-    QPushButton* cmdFirstMistake = nullptr;
-    QPushButton* cmdClose = nullptr;
-
 protected:
     bool event(QEvent* event) override;
 
 private:
     void buildWindow();
-    void findControls();
     void connectControls();
     void fillFixedTexts(const Exercise& exercise);
     void render();
