@@ -215,6 +215,18 @@ void BareWindows::buildSignIn() {
     QObject::connect(name, &QLineEdit::textChanged, shownName, &QLabel::setText);
 }
 
+std::unique_ptr<QDialog> BareWindows::explainWindow() {
+    auto dialog = std::make_unique<QDialog>(exercise_.get());
+    const WindowLook& look = frmExplainWindow();
+    dialog->setWindowTitle(QString::fromStdString(look.caption));
+    dialog->setWindowIcon(QIcon(":/tessaly/tessaly.png"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setFixedSize(pixels({0, 0, look.clientWidth, look.clientHeight}).size());
+    paint(*dialog, look.background);
+    build(*dialog, frmExplainLayout());
+    return dialog;
+}
+
 void BareWindows::show() {
     exercise_->setEnabled(false);
     exercise_->show();
