@@ -127,6 +127,12 @@ private slots:
                  qPrintable(diagnosis));
         QVERIFY(diagnosis.endsWith("\nThe loops are swapped: the outer loop runs over Y."));
         QCOMPARE(QApplication::focusWidget(), explain->fraReplay);
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{explain->cmdFirstMistake, explain->cmdClose,
+                                             explain->txtDiagnosis, explain->fraReplay}) {
+            press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
 
         const int n = int(written.size());
         const QString last = QString("Step %1 of %1").arg(n);
