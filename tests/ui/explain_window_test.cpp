@@ -5,6 +5,7 @@
 
 #include "ui_test_helpers.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCryptographicHash>
 #include <QPlainTextEdit>
@@ -44,6 +45,10 @@ QStringList exerciseOnShow(const frmArray& main) {
     seen << main.cmdRun->text()
          << QCryptographicHash::hash(pixels, QCryptographicHash::Md5).toHex();
     return seen;
+}
+
+QString accessibleText(QObject* object, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(object)->text(text);
 }
 
 // "Step k of n", "X = a, Y = b" and the grid's captions as one line.
@@ -122,6 +127,8 @@ private slots:
         frmExplain* explain = openExplain();
         QVERIFY(explain != nullptr);
         QCOMPARE(explain->windowTitle(), QString("Explain"));
+        QVERIFY(!explain->windowIcon().isNull());
+        QCOMPARE(accessibleText(explain->txtDiagnosis, QAccessible::Name), QString("Diagnosis"));
         const QString diagnosis = explain->txtDiagnosis->toPlainText();
         QVERIFY2(diagnosis.startsWith("Your numbers follow these loops instead:\n"),
                  qPrintable(diagnosis));
@@ -141,6 +148,8 @@ private slots:
             press(key);
         }
         QCOMPARE(explain->lblStep->text(), QString("Step 2 of %1").arg(n));
+        QVERIFY(accessibleText(explain->fraReplay, QAccessible::Description)
+                    .startsWith(QString("Step 2 of %1: X = ").arg(n)));
         // The second write goes where the student wrote a later number: red, with that number under
         // it.
         const int second = written[1];
