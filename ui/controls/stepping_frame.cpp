@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include <optional>
 
@@ -53,9 +55,13 @@ void SteppingFrame::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) {
         return;
     }
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect frame =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
     QPainter painter(this);
     painter.setPen(QPen(QColor(0, 0, 128), 2, Qt::DashLine));
-    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    painter.drawRect(frame.adjusted(1, 1, -2, -2)); // inside the border, below the title
 }
 
 void SteppingFrame::focusInEvent(QFocusEvent* event) {

@@ -27,7 +27,7 @@ constexpr FontChoice CellFont{Face::MsSansSerif, 18};
 // shows each cell's coordinates under it, this grid shows the student's own
 // number, and the coordinates stand once per row and column as "X = r" and
 // "Y = c", the words of the step's "X = 1, Y = 2".
-constexpr int GridLeft = 480;
+constexpr int GridLeft = 540;
 constexpr int GridTop = 600;
 constexpr int PitchX = 720;
 constexpr int PitchY = 840;
@@ -39,7 +39,7 @@ const Layout FixedRows = {
     {"txtDiagnosis",    bound<&frmExplainForm::txtDiagnosis>,    Kind::MultiLineText, "fraDiagnosis", {120,  255, 9030, 1695},  "",              {Face::MsSansSerif, 9.75}},
     {"fraReplay",       bound<&frmExplainForm::fraReplay>,       Kind::SteppingFrame, "",             {105,  2235, 7950, 5100}, "Replay",        DialogFont,                colors::Grey},
     {"lblMarkLegend",   {},                                      Kind::Label,         "fraReplay",    {GridLeft, 4800, 3495, 225}, "Under each cell: the number you wrote"},
-    {"fraProgram",      {},                                      Kind::Frame,         "fraReplay",    {4170, 240, 3660, 3960},  "Program Code",  DialogFont,                colors::LightCyan},
+    {"fraProgram",      {},                                      Kind::Frame,         "fraReplay",    {4170, 330, 3660, 3900},  "Program Code",  DialogFont,                colors::LightCyan},
     {"lblStep",         bound<&frmExplainForm::lblStep>,         Kind::Label,         "fraReplay",    {4170, 4320, 1800, 360},  "",              Medium,                    {},                 AutoSize},
     {"lblVariables",    bound<&frmExplainForm::lblVariables>,    Kind::Label,         "fraReplay",    {6030, 4320, 1800, 360},  "",              Medium,                    {},                 AutoSize},
     {"cmdFirstMistake", bound<&frmExplainForm::cmdFirstMistake>, Kind::Button,        "",             {8160, 2400, 1215, 495},  "First Mistake"},
@@ -51,8 +51,8 @@ const Layout FixedRows = {
 void addGridRows(Layout& layout) {
     for (int i = 0; i < GridSide; ++i) {
         const std::string shown = std::to_string(i);
-        layout.push_back({"lblRowHead" + shown,    {}, Kind::Label, "fraReplay", {45, GridTop + PitchY * i + 135, 420, 240},    "X = " + shown, DialogFont, {}, Centred});
-        layout.push_back({"lblColumnHead" + shown, {}, Kind::Label, "fraReplay", {GridLeft + PitchX * i, 300, 615, 240},        "Y = " + shown, DialogFont, {}, Centred});
+        layout.push_back({"lblRowHead" + shown,    {}, Kind::Label, "fraReplay", {105, GridTop + PitchY * i + 135, 420, 240},    "X = " + shown, DialogFont, {}, Centred});
+        layout.push_back({"lblColumnHead" + shown, {}, Kind::Label, "fraReplay", {GridLeft + PitchX * i, 330, 615, 240},        "Y = " + shown, DialogFont, {}, Centred});
     }
     for (int k = 1; k <= CellCount; ++k) {
         const int left = GridLeft + PitchX * (cellColumn(k) - 1);
