@@ -8,7 +8,6 @@
 #include "ui/form/render_cache.hpp"
 #include "ui/windows/frm_explain.hpp"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -25,6 +24,7 @@ class QPushButton;
 namespace tessaly {
 
 class GridKeyboard;
+class InstructionsFocus;
 class ResultSheetPrinter;
 
 // The exercise window. Every handler calls the engine, then render() mirrors
@@ -96,11 +96,6 @@ private:
     void describeForScreenReaders();
     // The focus order; `gridEntry` is the grid's one stop, if any.
     void setFocusOrder(QWidget* gridEntry);
-    // While the instructions panel shows, the controls it covers take no focus.
-    void coverFocus(bool covered);
-    // Back to `saved`, the control that had the focus before a panel or
-    // window took it, and clears it.
-    void restoreFocus(QPointer<QWidget>& saved);
     void explainClosed();
     // After a command: a new problem enters the grid at its top-left again,
     // and cells shown or hidden change where the grid's stop is.
@@ -119,13 +114,9 @@ private:
     std::vector<QAction*> menuActions_;
     GridKeyboard* gridKeyboard_ = nullptr;
     int shownProblem_ = -1; // the problem the grid's keyboard stop belongs to
-    QPointer<QWidget> focusBeforeInstructions_;
-    QPointer<QWidget> focusBeforeExplain_;
+    InstructionsFocus* instructionsFocus_ = nullptr;
     QPointer<frmExplain> explain_;
-    // The control in the client area that had the focus last: the menu bar
-    // takes the focus while the keyboard opens a menu.
-    QPointer<QWidget> lastClientFocus_;
-    QHash<QWidget*, Qt::FocusPolicy> coveredFocus_;
+    QPointer<QWidget> focusBeforeExplain_;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;
