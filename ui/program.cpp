@@ -18,6 +18,7 @@ void Program::start() {
 
 frmArray& Program::createMainWindow() {
     frmArray_ = std::make_unique<frmArray>(std::move(random_));
+    mainWatch_ = std::make_unique<WindowLossWatch>(*frmArray_, endProgram);
     return *frmArray_;
 }
 

@@ -41,6 +41,9 @@ private:
     // Ends the program when the window system destroys the sign-in window,
     // which would otherwise leave the exercise window disabled for good.
     std::unique_ptr<WindowLossWatch> signInWatch_;
+    // Ends the program when the window system destroys the exercise window,
+    // as Exit does, whatever the window is doing (a print may be waiting).
+    std::unique_ptr<WindowLossWatch> mainWatch_;
     // A removed sign-in window until the event loop has destroyed it.
     QPointer<frmSignIn> leaving_;
 };
