@@ -1,8 +1,11 @@
 #include "program.hpp"
 
+#include "key_repeat.hpp"
+
 namespace tessaly {
 
 Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
+    repeatHeldKeysWithoutReleases(); // the guard also works where it cannot
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
     signInWatch_ = std::make_unique<WindowLossWatch>(*frmSignIn_, endProgram);

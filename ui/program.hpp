@@ -2,6 +2,7 @@
 
 #include "frm_array.hpp"
 #include "frm_sign_in.hpp"
+#include "held_key_guard.hpp"
 #include "window_watch.hpp"
 
 #include <QObject>
@@ -34,6 +35,8 @@ private:
     void removeSignIn();
 
     std::unique_ptr<RandomSource> random_;
+    // Space or Enter held down presses once, in either window and its dialogs.
+    HeldKeyGuard heldKeys_;
     // Declared before the sign-in window, which refers to it, so that it
     // outlives it.
     std::unique_ptr<frmArray> frmArray_;
