@@ -1,6 +1,9 @@
-#include "program.hpp"
+// SPDX-License-Identifier: MIT
+#include "ui/program.hpp"
 
-#include "key_repeat.hpp"
+#include "ui/platform/key_repeat.hpp"
+
+#include <QApplication>
 
 namespace tessaly {
 
@@ -8,11 +11,19 @@ Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(rando
     repeatHeldKeysWithoutReleases(); // the guard also works where it cannot
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
-    signInWatch_ = std::make_unique<WindowLossWatch>(*frmSignIn_, endProgram);
+    connect(frmSignIn_.get(), &frmSignIn::endRequested, this, &Program::end);
+    signInWatch_ = std::make_unique<WindowLossWatch>(*frmSignIn_, &Program::end);
 }
 
 Program::~Program() {
     delete leaving_.data();
+}
+
+void Program::end() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+    }
+    QCoreApplication::quit();
 }
 
 void Program::start() {
@@ -21,7 +32,8 @@ void Program::start() {
 
 frmArray& Program::createMainWindow() {
     frmArray_ = std::make_unique<frmArray>(std::move(random_));
-    mainWatch_ = std::make_unique<WindowLossWatch>(*frmArray_, endProgram);
+    connect(frmArray_.get(), &frmArray::endRequested, this, &Program::end);
+    mainWatch_ = std::make_unique<WindowLossWatch>(*frmArray_, &Program::end);
     return *frmArray_;
 }
 

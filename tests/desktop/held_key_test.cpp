@@ -6,7 +6,7 @@
 // repeats for fresh presses, the more so or the less so as the machine is busy.
 
 #include "../ui/ui_test_helpers.hpp"
-#include "result_sheet_printer.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 
 #include <QEventLoop>
 #include <QKeyEvent>

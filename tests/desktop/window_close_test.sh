@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # A window destroyed by the window system (as `xdotool windowclose` does) ends
 # the program, as Exit does: the sign-in window, which would otherwise leave the
 # exercise window disabled for good, and the exercise window, idle or while

@@ -6,7 +6,7 @@
 // TESSALY_SMALL_DISK; without one the full-disk cases are skipped.
 
 #include "print_test_support.hpp"
-#include "result_sheet_printer.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 
 #include <QDir>
 #include <QTemporaryDir>
