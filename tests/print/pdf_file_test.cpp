@@ -9,7 +9,10 @@
 #include "ui/print/result_sheet_printer.hpp"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace tessaly;
 using namespace tessaly::testing;
@@ -51,6 +54,8 @@ private slots:
         qputenv("CUPS_SERVERROOT", roomy_.path().toLocal8Bit());
         qunsetenv("PRINTER");
         qunsetenv("LPDEST");
+        // The save dialog opens in the home folder.
+        qputenv("HOME", roomy_.path().toLocal8Bit());
     }
 
     void init() {
@@ -162,6 +167,69 @@ private slots:
                      qPrintable(told[0]));
         }
         QCOMPARE(window.focusWidget(), chooseAnother ? window.cmdExit : window.cmdPrint);
+    }
+
+    // The name typed into the save dialog is the name the sheet is saved
+    // under, or the dialog refuses it and says why; the student is told where
+    // the sheet went.
+    void typedName_data() {
+        QTest::addColumn<QStringList>("typed"); // each name typed, then Enter
+        QTest::addColumn<QString>("saved");     // the file in the dialog's folder
+        QTest::addColumn<QString>("refusal");   // in the message of a name refused
+        QTest::newRow("plain name") << QStringList{"Zoë O'Brien back.pdf"} << "Zoë O'Brien back.pdf"
+                                    << "";
+        QTest::newRow("without .pdf") << QStringList{"sheet"} << "sheet.pdf"
+                                      << "";
+        QTest::newRow("double quotes, then without")
+            << QStringList{"Zoë O'Brien \"x\" back.pdf", "Zoë O'Brien x back.pdf"}
+            << "Zoë O'Brien x back.pdf"
+            << "double quotes";
+    }
+
+    void typedName() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, saved);
+        QFETCH(QString, refusal);
+        Program program;
+        playSeries(program, "O'Brien, Zoë");
+        frmArray& window = program.mainWindow();
+        QStringList told;
+        QStringList messages;
+        window.printer().askToSavePdf = [](const QString&) { return true; };
+        window.printer().reportFailure = [](const QString& problem) {
+            QTest::qFail(qPrintable(problem), __FILE__, __LINE__);
+            return false;
+        };
+        window.printer().reportSaved = [&](const QString& message) { told << message; };
+        // Answers the dialogs as they come up, from the event loop.
+        QTimer answer;
+        answer.setInterval(50);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget* top = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(top)) {
+                messages << box->text();
+                QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(top); dialog && !typed.isEmpty()) {
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(name != nullptr);
+                name->setText(typed.takeFirst());
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        answer.start();
+
+        QVERIFY(window.printer().printResultSheet());
+
+        QCOMPARE(typed, QStringList());
+        const QString path = QDir(roomy_.path()).absoluteFilePath(saved);
+        QVERIFY(completePdf(contents(path)));
+        QCOMPARE(QDir(roomy_.path()).entryList(QDir::Files), QStringList{saved});
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(path), qPrintable(told[0]));
+        QCOMPARE(messages.size(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty()) {
+            QVERIFY2(messages[0].contains(refusal), qPrintable(messages[0]));
+        }
     }
 
 private:

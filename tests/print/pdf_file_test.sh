@@ -5,16 +5,17 @@
 # process sees it. Where no namespace can be made (not root), the test runs
 # without it and skips the full-disk cases.
 #
-#   pdf_file_test.sh TEST_PROGRAM
+#   pdf_file_test.sh TEST_PROGRAM [ITS ARGUMENTS]
 set -u
 test_program=$1
+shift
 disk=$(mktemp -d)
 trap 'rmdir "$disk"' EXIT
 if unshare --mount --propagation private true 2>/dev/null; then
     unshare --mount --propagation private bash -c \
         'mount -t tmpfs -o size=16k,mode=0755 tessaly-small-disk "$1" &&
-         TESSALY_SMALL_DISK="$1" exec "$2"' _ "$disk" "$test_program"
+         TESSALY_SMALL_DISK="$1" exec "${@:2}"' _ "$disk" "$test_program" "$@"
 else
     echo "No private mount namespace here: the full-disk cases are skipped." >&2
-    "$test_program"
+    "$test_program" "$@"
 fi

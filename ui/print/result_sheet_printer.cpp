@@ -3,12 +3,12 @@
 
 #include "ui/controls/whole_characters.hpp"
 #include "ui/print/complete_file.hpp"
+#include "ui/print/pdf_file_dialog.hpp"
 #include "ui/print/print_module_loader.hpp"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
@@ -274,9 +274,7 @@ QString ResultSheetPrinter::chooseFile(const QString& proposedName) const {
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    return QFileDialog::getSaveFileName(
-        sheet_.window(), QObject::tr("Save the result sheet as PDF"),
-        QDir(folder).filePath(proposedName), QObject::tr("PDF files (*.pdf)"));
+    return PdfFileDialog::choose(sheet_.window(), QDir(folder).filePath(proposedName));
 }
 
 bool ResultSheetPrinter::report(const QString& problem) const {
