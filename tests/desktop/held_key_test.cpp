@@ -48,23 +48,6 @@ void pressFor(const QString& key, int holdMs) {
     runFor(150);
 }
 
-// Counts the presses a cell acts on: the grid's keyboard presses the cell on
-// each Space or Enter that reaches it unflagged as a repeat.
-class CellPresses : public QObject {
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto& key = static_cast<const QKeyEvent&>(*event);
-            const bool press = key.key() == Qt::Key_Space || key.key() == Qt::Key_Return;
-            count += press && !key.isAutoRepeat() ? 1 : 0;
-        }
-        return false;
-    }
-};
-
 // One spinning process per core, and one more, for as long as it lives: as
 // busy as a lab machine at the start of a lesson.
 class Load {
@@ -162,7 +145,7 @@ private slots:
         } else if (target == "cell") {
             widget = main.lblCell[7];
         }
-        CellPresses cellPresses;
+        KeyPressCounter cellPresses;
         widget->installEventFilter(&cellPresses);
         widget->setFocus();
         QTRY_VERIFY(widget->hasFocus() && QApplication::activeWindow() == &main);
