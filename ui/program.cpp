@@ -8,7 +8,7 @@
 namespace tessaly {
 
 Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
-    repeatHeldKeysWithoutReleases(); // the guard also works where it cannot
+    heldKeys_.setRepeatsArePressesAlone(repeatHeldKeysWithoutReleases());
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
     connect(frmSignIn_.get(), &frmSignIn::endRequested, this, &Program::end);

@@ -49,7 +49,8 @@ bool HeldKeyGuard::repeated(const QKeyEvent& key) {
         }
         return false;
     }
-    const bool pairedWithRelease = state.released && key.timestamp() >= state.releasedAt &&
+    const bool pairedWithRelease = !repeatsArePressesAlone_ && state.released &&
+                                   key.timestamp() >= state.releasedAt &&
                                    key.timestamp() - state.releasedAt <= RepeatPairGap;
     const bool repeat = key.isAutoRepeat() || state.down || pairedWithRelease;
     state.down = true;

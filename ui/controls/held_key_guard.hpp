@@ -18,7 +18,8 @@ namespace tessaly {
 //   auto-repeat repeats a held key with presses alone);
 // - a press that comes within a few milliseconds of the same key's release (an
 //   X server's own auto-repeat sends a release and a press with one time
-//   stamp, and under load Qt takes many of them for fresh presses);
+//   stamp, and Qt takes many of them for fresh presses), unless the window
+//   system repeats with presses alone, when every release is real;
 // - a press Qt flags as a repeat.
 // Two separate presses, however quick, stay two. Other keys repeat as before
 // (the grid's arrows), and Space repeats in a box that takes typing.
@@ -27,6 +28,9 @@ class HeldKeyGuard : public QObject {
 public:
     // Guards the whole application for as long as it lives.
     explicit HeldKeyGuard(QObject* parent = nullptr);
+
+    // Whether the window system repeats a held key with presses alone.
+    void setRepeatsArePressesAlone(bool alone) { repeatsArePressesAlone_ = alone; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +45,7 @@ private:
         bool released = false;
     };
     std::map<int, KeyState> keys_;
+    bool repeatsArePressesAlone_ = false;
 };
 
 } // namespace tessaly
