@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
 SAN_DIR ?= build-sanitize

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bare Qt program: Tessaly's two windows made by plain Qt calls, started
 // as Tessaly starts, for the whole-process start-up comparison.
 

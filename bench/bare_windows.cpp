@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: MIT
 #include "bare_windows.hpp"
 
-#include "instructions_text.hpp"
-#include "layout.hpp"
-#include "qt_adapter.hpp"
+#include "ui/form/layout.hpp"
+#include "ui/form/look.hpp"
+#include "ui/form/qt_convert.hpp"
+#include "ui/windows/instructions_text.hpp"
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>

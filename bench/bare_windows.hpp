@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The floor that the benchmarks hold Tessaly against: its two windows with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each handler of the exercise with its render and paint, side by side with
 // its floor: the same widget changes made by plain Qt calls on the bare
 // windows, and painted alike. The floor of a handler is recorded from the

@@ -1,5 +1,6 @@
-#include "exercise.hpp"
-#include "loops.hpp"
+// SPDX-License-Identifier: MIT
+#include "engine/exercise.hpp"
+#include "engine/loops.hpp"
 
 #include <benchmark/benchmark.h>
 

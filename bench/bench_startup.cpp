@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up in one process: both windows created, shown and painted, Tessaly
 // against the bare Qt windows with the same widgets. Fonts and styles are
 // warm after the first iteration; the whole process, library loading

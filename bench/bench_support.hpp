@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the window benchmarks share: a repeatable program, painting what is
 // due at once, timing a step together with its paint, and a main() that runs
 // Qt offscreen.
 
-#include "program.hpp"
+#include "ui/form/look.hpp"
+#include "ui/form/qt_convert.hpp"
+#include "ui/program.hpp"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Instruction counts of each benchmark's timed step (Tessaly and its floor),
 # under callgrind: unlike wall time, these do not move with the load of a
 # shared machine. Usage: bench/instructions.sh BUILD_DIR [ITERATIONS]

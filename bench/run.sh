@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every performance figure of the README in one run (make bench): the
 # in-process benchmarks, Tessaly beside its floor with the ratio of their
 # medians; the whole-process start-up and peak memory under Xvfb; and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-process start-up under a private Xvfb: from exec until the sign-in
 # window is mapped, and the peak memory until then, Tessaly against the bare
 # Qt program with the same widgets. Rounds alternate the two programs, and each

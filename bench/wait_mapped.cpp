@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // wait_mapped TITLE COMMAND [ARG...]
 //
 // Starts COMMAND, waits until a top-level window titled TITLE is mapped on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widget_diff.hpp"
 
 #include <QAbstractButton>

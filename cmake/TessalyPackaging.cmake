@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, built by CPack from the install rules: `cpack -G DEB` in a
 # build directory gives tessaly_<version>_amd64.deb (scripts/build-package.sh).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "answer_grid.hpp"
 
 #include "number_text.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "listing.hpp"
 
 #include "number_text.hpp"

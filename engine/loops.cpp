@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "loops.hpp"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sign_in.hpp"
 
 namespace tessaly {

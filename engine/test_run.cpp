@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exercise.hpp"
 
 #include "loops.hpp"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package tessaly_<version>_amd64.deb in DIR (default
 # build-package/): a Release build without the tests, compiled with the
 # hardening flags that Debian's own packages get, then CPack. Prints the path

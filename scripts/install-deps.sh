@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing Tessaly need,
 # skipping the ones already there. Uses sudo when not run as root.
 set -euo pipefail

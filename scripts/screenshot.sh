@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the screenshot that the AppStream metadata shows: the program as it
 # starts, the "Please Sign In" window in front of the exercise window, cut to
 # the exercise window. Runs the build's own program on a private X server.

@@ -1,11 +1,16 @@
-#include "program.hpp"
+// SPDX-License-Identifier: MIT
+#include "ui/form/look.hpp"
+#include "ui/program.hpp"
+
+#include "tessaly_config.hpp"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessaly");
-    QGuiApplication::setDesktopFileName(TESSALY_APP_ID);
+    QApplication::setApplicationVersion(tessaly::Version);
+    QGuiApplication::setDesktopFileName(tessaly::ApplicationId);
     tessaly::applyTessalyLook(app);
     tessaly::Program program;
     program.start();

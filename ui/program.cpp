@@ -1,15 +1,26 @@
-#include "program.hpp"
+// SPDX-License-Identifier: MIT
+#include "ui/program.hpp"
+
+#include <QApplication>
 
 namespace tessaly {
 
 Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
-    signInWatch_ = std::make_unique<WindowLossWatch>(*frmSignIn_, endProgram);
+    connect(frmSignIn_.get(), &frmSignIn::endRequested, this, &Program::end);
+    signInWatch_ = std::make_unique<WindowLossWatch>(*frmSignIn_, &Program::end);
 }
 
 Program::~Program() {
     delete leaving_.data();
+}
+
+void Program::end() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+    }
+    QCoreApplication::quit();
 }
 
 void Program::start() {
@@ -18,6 +29,7 @@ void Program::start() {
 
 frmArray& Program::createMainWindow() {
     frmArray_ = std::make_unique<frmArray>(std::move(random_));
+    connect(frmArray_.get(), &frmArray::endRequested, this, &Program::end);
     return *frmArray_;
 }
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "frm_array.hpp"
-#include "frm_sign_in.hpp"
-#include "window_watch.hpp"
+#include "ui/platform/window_watch.hpp"
+#include "ui/windows/frm_array.hpp"
+#include "ui/windows/frm_sign_in.hpp"
 
 #include <QObject>
 #include <QPointer>
@@ -28,6 +29,9 @@ public:
     // The sign-in window; null once OK has removed it.
     frmSignIn* signIn() const { return frmSignIn_.get(); }
     frmArray& mainWindow() const { return *frmArray_; }
+
+    // Ends the program at once: every window goes, nothing is asked.
+    static void end();
 
 private:
     frmArray& createMainWindow();

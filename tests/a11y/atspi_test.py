@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The windows as a screen reader sees them through AT-SPI: names and
 descriptions of both windows, and one problem answered through AT-SPI actions
 alone (sign-in text set through the editable-text interface)."""

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Runs the AT-SPI test: the program on a private X server and a private
 # session bus with the accessibility bus, seen and driven through pyatspi as
 # a screen reader sees it. Exit 77 (skipped) when a tool is missing.

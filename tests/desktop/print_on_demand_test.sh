@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The print stack is loaded only when Print is pressed: the program starts
 # without libcups, and after a whole series (39 presses of Space by keyboard)
 # Print loads the print module that lies where the program looks for it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the desktop tests: a private X server on a display of its own,
 # and a clean-up that ends every process the test started.
 #

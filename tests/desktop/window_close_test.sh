@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The sign-in window destroyed by the window system (as `xdotool windowclose`
 # does) ends the program, as Exit does, instead of leaving the exercise window
 # disabled for good. Runs on a private X server with a window manager when one

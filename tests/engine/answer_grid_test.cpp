@@ -1,4 +1,5 @@
-#include "answer_grid.hpp"
+// SPDX-License-Identifier: MIT
+#include "engine/answer_grid.hpp"
 #include "grid_fixture.hpp"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Helpers for the engine tests: the grid as five rows of short tokens, loops as
 // text ("1..5/2 2..4"), and an exercise window loaded with scripted draws.
 
-#include "exercise.hpp"
-#include "loops.hpp"
+#include "engine/exercise.hpp"
+#include "engine/loops.hpp"
 
 #include <cstdio>
 #include <map>

@@ -1,4 +1,5 @@
-#include "exercise.hpp"
+// SPDX-License-Identifier: MIT
+#include "engine/exercise.hpp"
 #include "grid_fixture.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
+#include "engine/listing.hpp"
 #include "grid_fixture.hpp"
-#include "listing.hpp"
 
 #include <gtest/gtest.h>
 

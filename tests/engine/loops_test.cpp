@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
+#include "engine/loops.hpp"
 #include "grid_fixture.hpp"
-#include "loops.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "number_text.hpp"
+// SPDX-License-Identifier: MIT
+#include "engine/number_text.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // Whole series of student events in random order. After every event the grid is
 // compared with what the event should make of it, and invariants are read off
 // the window. A failing run prints its seed and a reduced list of events.
 //   TESSALY_SEED=N  replays seed N alone
 //   TESSALY_RUNS=N  runs the fixed seeds 1..N (default 3000) and one fresh seed
 
-#include "exercise.hpp"
-#include "loops.hpp"
+#include "engine/exercise.hpp"
+#include "engine/loops.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "exercise.hpp"
-#include "random_source.hpp"
+// SPDX-License-Identifier: MIT
+#include "engine/exercise.hpp"
+#include "engine/random_source.hpp"
 
 #include <gtest/gtest.h>
 

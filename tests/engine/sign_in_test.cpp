@@ -1,4 +1,5 @@
-#include "sign_in.hpp"
+// SPDX-License-Identifier: MIT
+#include "engine/sign_in.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The icon is one drawing at every size of the hicolor theme: each rendered PNG
 // has its directory's size, shows the answer grid with the test-run colours in
 // the same cells as the window icon, and at 32 pixels is the window icon itself.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks what a desktop gets:
 # exactly the expected files, a desktop entry and AppStream metadata that the
 # validators accept, a manual page that renders without warnings, and a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package as a school's technician meets it: built, checked by
 # lintian, installed with apt-get, started from its desktop entry on a private
 # X server until its sign-in window shows, then purged again. Only the packages

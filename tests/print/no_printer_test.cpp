@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Print with no print service running: Tessaly says so and offers to save
 // the same result sheet as a PDF file.
 
 #include "print_test_support.hpp"
-#include "result_sheet_printer.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 
 #include <QPrinterInfo>
 #include <QTemporaryDir>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Print while the print service is paused, frozen, silent or without a default
 // printer: the window keeps taking events, each case is told as it is, and the
 // result sheet is offered as a PDF file.
 
 #include "print_test_support.hpp"
-#include "result_sheet_printer.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>

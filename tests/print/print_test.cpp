@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Prints result sheets through a private CUPS scheduler and checks what
 // arrives in its queue.
 
 #include "print_test_support.hpp"
-#include "result_sheet_printer.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives the windows to the end of a series, runs the private print scheduler
 // and reads back printed pages, for the print tests.
 
-#include "print_service.hpp"
-#include "program.hpp"
+#include "ui/form/look.hpp"
+#include "ui/form/qt_convert.hpp"
+#include "ui/print/print_module_loader.hpp"
+#include "ui/program.hpp"
 
 #include <QImage>
 #include <QLineEdit>

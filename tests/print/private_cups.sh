@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Runs a private CUPS scheduler for the print tests.
 #
 #   private_cups.sh start DIR             start cupsd with everything under DIR,

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # End-to-end check of private_cups.sh: a PDF printed to the private queue
 # arrives intact and renders, a broken job is reported without waiting for the
 # timeout, and `stop` leaves no scheduler behind. Exits 77 when CUPS is missing.

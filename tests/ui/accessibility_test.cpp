@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What assistive technology learns from the windows through Qt's
 // accessibility interfaces: names, descriptions, actions and the verdict.
 

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The adapter's seed: the time of day with its fraction, so that loads in the
 // same second seed the exercise differently.
 
-#include "qt_adapter.hpp"
+#include "ui/form/look.hpp"
+#include "ui/form/qt_convert.hpp"
+#include "ui/platform/clock.hpp"
 
 #include <QTest>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // A mouse double-click on "Test Now!" or Print is one press: the student sees
 // the verdict, and one sheet is printed. Two clicks further apart than the
 // double-click interval, and presses by keyboard, stay two presses.
 
-#include "result_sheet_printer.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 #include "ui_test_helpers.hpp"
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever a student types or pastes into the sign-in boxes is mirrored exactly,
 // never crashes, and every keystroke stays prompt.
 

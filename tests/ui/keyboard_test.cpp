@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exercise as a keyboard-only student works it: Tab, the arrow keys,
 // Space and Enter, and the menus through Alt; no mouse at all.
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The windows are built from their layout tables: every row becomes a widget
 // of that name, in its container, at its rectangle, and the menus carry the
 // names of the menu tree.
 
-#include "layout.hpp"
+#include "ui/form/layout.hpp"
 #include "ui_test_helpers.hpp"
 
 #include <QAbstractButton>

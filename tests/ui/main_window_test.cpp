@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exercise window after sign-in, driven through clicks and menu commands:
 // its opening state, Start, the instructions panel, levels, languages, marking
 // cells, a test run, Exit and the keyboard focus.

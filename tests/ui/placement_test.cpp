@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Both windows open with their title bar and menu bar on the screen, also on a
 // screen smaller than the exercise window: a 1280 by 1024 screen at a scale
 // factor of 2 offers 640 by 512 pixels.
 
-#include "placement.hpp"
+#include "ui/platform/placement.hpp"
 #include "ui_test_helpers.hpp"
 
 #include <QFile>

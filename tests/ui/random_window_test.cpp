@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random whole series played with real mouse clicks and menu commands on the
 // offscreen windows; after every event the widgets must show exactly what the
 // exercise holds.

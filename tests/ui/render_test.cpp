@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The render touches only what changed: a second render with nothing changed
 // makes no widget call and causes no repaint, a click sets one cell and
 // nothing else; and every layout font resolves to its Liberation family
 // without going through substitution.
 
-#include "layout.hpp"
+#include "ui/form/layout.hpp"
 #include "ui_test_helpers.hpp"
 
 #include <QAction>

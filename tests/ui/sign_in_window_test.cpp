@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sign-in window driven through real key presses and clicks: when OK may
 // be pressed, the mirroring into the exercise window, the flashing caption,
 // and how the window is left.

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Small helpers shared by the widget tests: opening and signing in, reading the
 // grid back as text, and reading the loops off the listing the window shows.
 
-#include "print_service.hpp"
-#include "program.hpp"
+#include "ui/form/look.hpp"
+#include "ui/form/qt_convert.hpp"
+#include "ui/print/print_module_loader.hpp"
+#include "ui/program.hpp"
 
 #include <QApplication>
 #include <QLineEdit>

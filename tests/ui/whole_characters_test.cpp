@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Every cut of text keeps whole characters: a sign-in box that is full never
 // ends in half an emoji, its label in the exercise window shows exactly what
 // the box holds, and the proposed PDF file name ends between two graphemes.
 
-#include "result_sheet_printer.hpp"
+#include "ui/controls/whole_characters.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 #include "ui_test_helpers.hpp"
-#include "whole_characters.hpp"
 
 #include <QClipboard>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole series as a student works it: sign in, choose a level and a
 // language, Start, answer all 20 problems by reading the listing on the
 // window, some of them wrong on purpose, and check the result sheet.

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "ui/form/builder.hpp"
+
+#include "ui/controls/clickable_label.hpp"
+#include "ui/form/font_fit.hpp"
+#include "ui/form/look.hpp"
+#include "ui/form/qt_convert.hpp"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tessaly {
+
+namespace {
+
+QFont fontOf(const Control& row) {
+    return layoutFont(row.font.face, row.font.points, row.font.bold);
+}
+
+void applyLook(QLabel& label, const Control& row) {
+    label.setTextFormat(Qt::PlainText);
+    label.setFont(fontOf(row));
+    if (row.background) {
+        setColors(label, *row.background);
+    } else {
+        setTextColor(label, colors::Black);
+        label.setAutoFillBackground(false);
+    }
+    if (row.look & Framed) {
+        label.setFrameStyle(QFrame::Box | QFrame::Plain);
+        label.setLineWidth(1);
+    }
+    label.setAlignment(row.look & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    setSizesItself(label, (row.look & AutoSize) != 0);
+    setCaption(label, QString::fromStdString(row.caption));
+    // A label that sizes itself already fits its caption, and one without a
+    // caption has nothing to fit (the render sizes it when it gets one):
+    // measuring either is wasted start-up time.
+    const bool fitsAlready = (row.look & AutoSize) != 0 || row.caption.empty();
+    if (!row.background && !fitsAlready) {
+        widenToCaption(label);
+    }
+}
+
+QWidget* createLabel(const Control& row, QWidget& container) {
+    QLabel* label =
+        row.kind == Kind::Cell ? new ClickableLabel(&container) : new QLabel(&container);
+    label->setGeometry(twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
+    applyLook(*label, row);
+    return label;
+}
+
+QWidget* createButton(const Control& row, QWidget& container) {
+    auto* button = new QPushButton(QString::fromStdString(row.caption), &container);
+    // A focused button takes Enter as well as Space, as desktop users expect.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QWidget* createFrame(const Control& row, QWidget& container) {
+    auto* frame = new QGroupBox(QString::fromStdString(row.caption), &container);
+    setColors(*frame, row.background.value_or(colors::Grey));
+    return frame;
+}
+
+QWidget* createTextBox(const Control& row, QWidget& container) {
+    auto* box = new QLineEdit(&container);
+    box->setFont(fontOf(row));
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+QWidget* createMultiLineText(const Control& row, QWidget& container) {
+    auto* text = new QPlainTextEdit(&container);
+    text->setFont(fontOf(row));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setFocusPolicy(Qt::StrongFocus);
+    text->setTabChangesFocus(true);
+    return text;
+}
+
+QWidget* createShape(const Control&, QWidget& container) {
+    auto* shape = new QFrame(&container);
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(2);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setTextColor(*shape, colors::Black);
+    return shape;
+}
+
+QWidget* createWidget(const Control& row, QWidget& container) {
+    switch (row.kind) {
+    case Kind::Label:
+    case Kind::Cell:
+        return createLabel(row, container);
+    case Kind::Button:
+        return createButton(row, container);
+    case Kind::Frame:
+        return createFrame(row, container);
+    case Kind::TextBox:
+        return createTextBox(row, container);
+    case Kind::MultiLineText:
+        return createMultiLineText(row, container);
+    case Kind::Shape:
+        return createShape(row, container);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* createControl(const Control& row, QWidget& container) {
+    QWidget* widget = createWidget(row, container);
+    widget->setObjectName(QString::fromStdString(row.name));
+    if (row.kind != Kind::Label && row.kind != Kind::Cell) {
+        widget->setGeometry(
+            twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
+    }
+    if (!row.visible) {
+        widget->hide();
+    }
+    return widget;
+}
+
+void buildControls(QWidget& client, const Layout& layout) {
+    for (const Control& row : layout) {
+        QWidget* container =
+            row.container.empty() ? &client : control<QWidget>(client, row.container);
+        createControl(row, *container);
+    }
+}
+
+} // namespace tessaly

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/form/layout.hpp"
+
+#include <QString>
+#include <QWidget>
+
+#include <stdexcept>
+#include <string>
+
+namespace tessaly {
+
+// Creates the control of one layout row inside `container`.
+QWidget* createControl(const Control& row, QWidget& container);
+
+// Creates every control of `layout` inside `client`, in the order of the rows,
+// so that a later row stands above an earlier one. A row's container must
+// come before it.
+void buildControls(QWidget& client, const Layout& layout);
+
+// The control called `name` below `root`; never null for a name of the layout.
+template <typename T> T* control(const QWidget& root, const std::string& name) {
+    T* found = root.findChild<T*>(QString::fromStdString(name));
+    if (found == nullptr) {
+        throw std::logic_error("the layout has no control " + name);
+    }
+    return found;
+}
+
+} // namespace tessaly

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+
+namespace tessaly {
+
+// The layout was drawn for fonts that are not installed here; their
+// metric-compatible Liberation stand-ins run a little wider. Everything the
+// program does about that is in this file.
+
+// Makes `label` size itself to its caption from now on, or not.
+void setSizesItself(QLabel& label, bool sizesItself);
+bool sizesItself(const QLabel& label);
+
+// Resizes a self-sizing label to its caption. A centred label grows about the
+// middle it had when it was first sized, so that "20" stays clear of its
+// neighbours just as "1" does.
+void sizeToCaption(QLabel& label);
+
+// Sets a label's caption, resizing it to the caption when it sizes itself.
+void setCaption(QLabel& label, const QString& caption);
+
+// A transparent label with a fixed size shows nothing but its text, so it may
+// grow to a caption that the stand-in font makes wider than the layout's box.
+void widenToCaption(QLabel& label);
+
+// The largest size of `font`, up to its own, at which every line of `text`
+// fits into `box` unwrapped.
+QFont fittingFont(QFont font, const QString& text, QSize box);
+
+} // namespace tessaly

@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: MIT
+#include "ui/windows/frm_array.hpp"
+
+#include "ui/controls/accessibility.hpp"
+#include "ui/controls/double_click_guard.hpp"
+#include "ui/controls/grid_keyboard.hpp"
+#include "ui/form/builder.hpp"
+#include "ui/form/font_fit.hpp"
+#include "ui/form/layout.hpp"
+#include "ui/form/qt_convert.hpp"
+#include "ui/form/render_cache.hpp"
+#include "ui/platform/clock.hpp"
+#include "ui/print/result_sheet_printer.hpp"
+#include "ui/windows/instructions_text.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tessaly {
+
+namespace {
+
+std::string indexed(const char* name, int index) {
+    return name + std::to_string(index);
+}
+
+} // namespace
+
+frmArray::frmArray(std::unique_ptr<RandomSource> random)
+    : random_(random ? std::move(random) : std::make_unique<TimeSeededRandom>()),
+      exercise_(*random_) {
+    buildWindow();
+    printer_ = std::make_unique<ResultSheetPrinter>(*clientArea(), exercise_.student);
+    Form_Load();
+}
+
+frmArray::~frmArray() = default;
+
+void frmArray::buildWindow() {
+    const WindowLook& look = frmArrayWindow();
+    setObjectName("frmArray");
+    setWindowTitle(QString::fromStdString(look.caption));
+    setWindowIcon(programIcon());
+    installAccessibility();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
+    setColors(*client, look.background);
+    setCentralWidget(client);
+    buildControls(*client, frmArrayLayout());
+    findControls(*client);
+    connectControls();
+    fillInstructions();
+    buildMenus();
+    describeForScreenReaders();
+    gridKeyboard_ = new GridKeyboard(
+        lblCell, [this](int k) { lblCell_Click(k); },
+        [this](QWidget* entry) { setFocusOrder(entry); });
+    gridKeyboard_->setParent(this); // goes with the window
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && clientArea()->isAncestorOf(now)) {
+            lastClientFocus_ = now;
+        }
+    });
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmArray::findControls(const QWidget& client) {
+    lblProbNum = control<QLabel>(client, "lblProbNum");
+    lblProbLimit = control<QLabel>(client, "lblProbLimit");
+    lblRight = control<QLabel>(client, "lblRight");
+    lblWrong = control<QLabel>(client, "lblWrong");
+    lblScore = control<QLabel>(client, "lblScore");
+    lblLevel = control<QLabel>(client, "lblLevel");
+    lblPeriod = control<QLabel>(client, "lblPeriod");
+    lblID = control<QLabel>(client, "lblID");
+    lblDate = control<QLabel>(client, "lblDate");
+    lblName = control<QLabel>(client, "lblName");
+    lblTeacher = control<QLabel>(client, "lblTeacher");
+    fraArray = control<QGroupBox>(client, "fraArray");
+    fraProgram = control<QGroupBox>(client, "fraProgram");
+    fraStudentData = control<QGroupBox>(client, "fraStudentData");
+    fraInstructions = control<QGroupBox>(client, "fraInstructions");
+    Text1 = control<QPlainTextEdit>(client, "Text1");
+    cmdStart = control<QPushButton>(client, "cmdStart");
+    cmdPrint = control<QPushButton>(client, "cmdPrint");
+    cmdExit = control<QPushButton>(client, "cmdExit");
+    cmdRun = control<QPushButton>(client, "cmdRun");
+    cmdNewProgram = control<QPushButton>(client, "cmdNewProgram");
+    cmdOK = control<QPushButton>(client, "cmdOK");
+    findArrays(client);
+}
+
+void frmArray::findArrays(const QWidget& client) {
+    for (int k = 1; k <= CellCount; ++k) {
+        lblCell[k] = control<ClickableLabel>(client, indexed("lblCell", k));
+        lblIndex[k] = control<QLabel>(client, indexed("lblIndex", k));
+    }
+    for (int i = 0; i < Listing::LineCount; ++i) {
+        lblCode[i] = control<QLabel>(client, indexed("lblCode", i));
+    }
+}
+
+void frmArray::connectControls() {
+    for (int k = 1; k <= CellCount; ++k) {
+        connect(lblCell[k], &ClickableLabel::clicked, this, [this, k] { lblCell_Click(k); });
+    }
+    ignoreDoubleClicks(*cmdRun);   // the verdict stays on show until a click of its own
+    ignoreDoubleClicks(*cmdPrint); // a double-click prints one sheet
+    connect(cmdRun, &QPushButton::clicked, this, &frmArray::cmdRun_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmArray::cmdStart_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmArray::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmArray::cmdExit_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmArray::cmdOK_Click);
+}
+
+// The instructions never change; the font is fitted to them once.
+void frmArray::fillInstructions() {
+    Text1->setPlainText(QString(InstructionsText).replace("\r\n", "\n"));
+    Text1->setFont(fittingFont(Text1->font(), Text1->toPlainText(), Text1->size() - QSize(24, 12)));
+}
+
+// The entries are created without captions; the first render gives them the
+// engine's captions, check marks and enabled states.
+void frmArray::buildMenus() {
+    mnu10 = menuBar()->addMenu(QString());
+    menuActions_.push_back(mnu10->menuAction());
+    for (int n = 1; n <= LevelCount; ++n) {
+        levelItems[static_cast<std::size_t>(n - 1)] =
+            mnu10->addAction(QString(), this, [this, n] { chooseLevel(n); });
+        menuActions_.push_back(levelItem(n));
+    }
+    mnu20 = menuBar()->addMenu(QString());
+    mnu21 = mnu20->addAction(QString(), this, &frmArray::mnu21_Click);
+    mnu22 = mnu20->addAction(QString(), this, &frmArray::mnu22_Click);
+    mnu30 = menuBar()->addAction(QString(), this, &frmArray::mnu30_Click);
+    menuActions_.insert(menuActions_.end(), {mnu20->menuAction(), mnu21, mnu22, mnu30});
+    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        menuActions_[i]->setObjectName(QString::fromStdString(entries[i]->name));
+    }
+    mnu10->setObjectName("mnu10");
+    mnu20->setObjectName("mnu20");
+    for (QAction* item : levelItems) {
+        item->setCheckable(true);
+    }
+    mnu21->setCheckable(true);
+    mnu22->setCheckable(true);
+}
+
+void frmArray::Form_Load() {
+    exercise_.Form_Load(secondsSinceMidnight());
+    render();
+    followProblem();
+}
+
+void frmArray::render() {
+    shown_.setColors(*centralWidget(), exercise_.backColor);
+    renderCounters();
+    renderGrid();
+    renderListing();
+    renderMenus();
+    renderStudentData();
+    shown_.setShown(*fraProgram, exercise_.fraProgramVisible);
+    shown_.setShown(*fraArray, exercise_.fraArrayVisible);
+    shown_.setShown(*fraInstructions, exercise_.fraInstructionsVisible);
+    shown_.setShown(*cmdStart, exercise_.cmdStartVisible);
+    shown_.setShown(*cmdPrint, exercise_.cmdPrintVisible);
+    shown_.sizeShownLabels();
+}
+
+void frmArray::renderCounters() {
+    shown_.setCaption(*lblProbNum, exercise_.lblProbNum);
+    shown_.setCaption(*lblProbLimit, exercise_.lblProbLimit);
+    shown_.setCaption(*lblRight, exercise_.lblRight);
+    shown_.setCaption(*lblWrong, exercise_.lblWrong);
+    shown_.setCaption(*lblScore, exercise_.lblScore);
+    shown_.setShown(*lblScore, exercise_.lblScoreVisible);
+    shown_.setCaption(*lblLevel, exercise_.lblLevel);
+    shown_.setText(*cmdRun, exercise_.cmdRun);
+    // The verdict goes to the button that has the focus after a test, so a
+    // screen reader speaks it while nothing visible changes.
+    QPushButton* focusedAfterTest = exercise_.seriesOver() ? cmdPrint : cmdRun;
+    for (QPushButton* button : {cmdRun, cmdPrint}) {
+        shown_.setDescription(*button,
+                              button == focusedAfterTest ? exercise_.verdict : std::string());
+    }
+}
+
+void frmArray::renderGrid() {
+    const AnswerGrid& grid = exercise_.grid;
+    for (int k = 1; k <= CellCount; ++k) {
+        shown_.setCaption(*lblCell[k], grid.lblCell[k].caption);
+        // A cell's state follows its colour, so its description changes with it.
+        if (shown_.setColors(*lblCell[k], grid.lblCell[k].backColor)) {
+            lblCell[k]->setAccessibleDescription(qs(grid.describeCell(k)));
+        }
+        shown_.setShown(*lblCell[k], grid.lblCell[k].visible);
+        shown_.setCaption(*lblIndex[k], grid.lblIndex[k].caption);
+        shown_.setShown(*lblIndex[k], grid.lblIndex[k].visible);
+    }
+}
+
+void frmArray::renderListing() {
+    for (int i = 0; i < Listing::LineCount; ++i) {
+        shown_.setCaption(*lblCode[i], exercise_.listing.line(i));
+    }
+}
+
+void frmArray::renderMenus() {
+    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        shown_.setMenuEntry(*menuActions_[i], *entries[i]);
+    }
+}
+
+void frmArray::renderStudentData() {
+    const StudentData& student = exercise_.student;
+    shown_.setCaption(*lblPeriod, student.lblPeriod);
+    shown_.setCaption(*lblID, student.lblID);
+    shown_.setCaption(*lblDate, student.lblDate);
+    shown_.setCaption(*lblName, student.lblName);
+    shown_.setCaption(*lblTeacher, student.lblTeacher);
+}
+
+void frmArray::cmdStart_Click() {
+    exercise_.cmdStart_Click();
+    render();
+    cmdRun->setFocus();
+}
+
+void frmArray::cmdRun_Click() {
+    const bool next = exercise_.state.TestPending == 0;
+    exercise_.cmdRun_Click();
+    render();
+    followProblem();
+    if (exercise_.seriesOver()) {
+        cmdPrint->setFocus();
+    } else if (next) {
+        // "Next" shows the new problem number at once. A test run leaves it
+        // alone, so repainting it then would only paint the window twice.
+        lblProbNum->repaint();
+    }
+}
+
+void frmArray::command(void (Exercise::*procedure)()) {
+    (exercise_.*procedure)();
+    render();
+}
+
+void frmArray::lblCell_Click(int index) {
+    exercise_.lblCell_Click(index);
+    render();
+}
+
+// Exit takes the focus once the sheet is safe on paper or in a PDF file. After
+// a failure the focus stays on Print, so that one more Space cannot end the
+// program and lose the student's sheet.
+void frmArray::cmdPrint_Click() {
+    if (printer_->printResultSheet()) {
+        cmdExit->setFocus();
+    }
+}
+
+void frmArray::cmdExit_Click() {
+    emit endRequested();
+}
+
+void frmArray::cmdOK_Click() {
+    command(&Exercise::cmdOK_Click);
+    coverFocus(false);
+    restoreFocus();
+}
+
+void frmArray::mnu30_Click() {
+    if (!exercise_.fraInstructionsVisible) {
+        focusBeforeInstructions_ = lastClientFocus_;
+    }
+    command(&Exercise::mnu30_Click);
+    coverFocus(true);
+    cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+void frmArray::chooseLevel(int n) {
+    exercise_.chooseLevel(n);
+    render();
+    followProblem();
+}
+
+void frmArray::writeStudentData(std::string StudentData::*label, const QString& text) {
+    exercise_.writeStudentData(label, utf8(text));
+    render();
+}
+
+void frmArray::writeSignInDate(const QString& date) {
+    exercise_.writeSignInDate(utf8(date));
+    render();
+}
+
+void frmArray::mnu21_Click() {
+    command(&Exercise::mnu21_Click);
+}
+
+void frmArray::mnu22_Click() {
+    command(&Exercise::mnu22_Click);
+}
+
+void frmArray::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit endRequested();
+}
+
+} // namespace tessaly

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "engine/exercise.hpp"
+#include "engine/grid_geometry.hpp"
+#include "ui/controls/clickable_label.hpp"
+#include "ui/form/render_cache.hpp"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tessaly {
+
+class GridKeyboard;
+class ResultSheetPrinter;
+
+// The exercise window. Every handler calls the engine, then render() mirrors
+// the engine onto the widgets, then the window does what only it can do.
+class frmArray : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creating the window runs its load. A null random source means the real
+    // time-seeded one.
+    explicit frmArray(std::unique_ptr<RandomSource> random = nullptr);
+    ~frmArray() override;
+
+    Exercise& exercise() { return exercise_; }
+    const Exercise& exercise() const { return exercise_; }
+    QWidget* clientArea() const { return centralWidget(); }
+
+    // Mirrors the engine onto the widgets, touching only what changed since
+    // the last render.
+    void render();
+    const RenderCache& renderCache() const { return shown_; }
+
+    // The sign-in window's commands: a box's whole text into its student-data
+    // label, and the date of the sign-in. Both go through the engine.
+    void writeStudentData(std::string StudentData::*label, const QString& text);
+    void writeSignInDate(const QString& date);
+
+    // The handlers of the window's controls and menus.
+    void cmdStart_Click();
+    void cmdRun_Click();
+    void lblCell_Click(int index);
+    void cmdPrint_Click();
+    void cmdExit_Click();
+    void cmdOK_Click();
+    void chooseLevel(int n); // the Level menu's entry n, 1..LevelCount
+    void mnu21_Click();
+    void mnu22_Click();
+    void mnu30_Click();
+
+    // The controls, named as in the layout; element 0 of the arrays is unused.
+    std::array<ClickableLabel*, CellCount + 1> lblCell{};
+    std::array<QLabel*, CellCount + 1> lblIndex{};
+    std::array<QLabel*, Listing::LineCount> lblCode{};
+    QLabel* lblProbNum = nullptr;
+    QLabel* lblProbLimit = nullptr;
+    QLabel* lblRight = nullptr;
+    QLabel* lblWrong = nullptr;
+    QLabel* lblScore = nullptr;
+    QLabel* lblLevel = nullptr;
+    QLabel* lblPeriod = nullptr;
+    QLabel* lblID = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* lblName = nullptr;
+    QLabel* lblTeacher = nullptr;
+    QGroupBox* fraArray = nullptr;
+    QGroupBox* fraProgram = nullptr;
+    QGroupBox* fraStudentData = nullptr;
+    QGroupBox* fraInstructions = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdRun = nullptr;
+    QPushButton* cmdNewProgram = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QMenu* mnu10 = nullptr;
+    std::array<QAction*, LevelCount> levelItems{}; // mnu11 first
+    QAction* levelItem(int n) const { return levelItems.at(static_cast<std::size_t>(n - 1)); }
+    QMenu* mnu20 = nullptr;
+    QAction* mnu21 = nullptr;
+    QAction* mnu22 = nullptr;
+    QAction* mnu30 = nullptr;
+
+    ResultSheetPrinter& printer() { return *printer_; }
+
+signals:
+    // Exit, or the window closed: the program ends.
+    void endRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void findControls(const QWidget& client);
+    void findArrays(const QWidget& client);
+    void connectControls();
+    void fillInstructions();
+    void buildMenus();
+    void describeForScreenReaders();
+    // The focus order; `gridEntry` is the grid's one stop, if any.
+    void setFocusOrder(QWidget* gridEntry);
+    // While the instructions panel shows, the controls it covers take no focus.
+    void coverFocus(bool covered);
+    void restoreFocus();
+    // After a command: a new problem enters the grid at its top-left again,
+    // and cells shown or hidden change where the grid's stop is.
+    void followProblem();
+    void Form_Load();
+    // Runs one of the exercise's commands and mirrors the result.
+    void command(void (Exercise::*procedure)());
+
+    void renderCounters();
+    void renderGrid();
+    void renderListing();
+    void renderMenus();
+    void renderStudentData();
+
+    // The menu entries beside the engine's, in the order of Menus::all().
+    std::vector<QAction*> menuActions_;
+    GridKeyboard* gridKeyboard_ = nullptr;
+    int shownProblem_ = -1; // the problem the grid's keyboard stop belongs to
+    QPointer<QWidget> focusBeforeInstructions_;
+    // The control in the client area that had the focus last: the menu bar
+    // takes the focus while the keyboard opens a menu.
+    QPointer<QWidget> lastClientFocus_;
+    QHash<QWidget*, Qt::FocusPolicy> coveredFocus_;
+    std::unique_ptr<RandomSource> random_;
+    Exercise exercise_;
+    std::unique_ptr<ResultSheetPrinter> printer_;
+    RenderCache shown_; // what render() last put on the widgets
+};
+
+} // namespace tessaly
