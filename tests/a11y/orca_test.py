@@ -131,6 +131,8 @@ log = []  # (step, utterances) for the report
 
 def step(name, keys, *expected, seconds=10):
     """Presses keys and returns what Orca said, expecting `expected` in order."""
+    if len(failures) >= 8:
+        raise AssertionError("too many failures to go on")
     speech.mark()
     press(*keys)
     said = speech.wait_for(*expected, seconds=seconds)

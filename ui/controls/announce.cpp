@@ -73,6 +73,9 @@ Notification& notificationOf(QWidget& window) {
 } // namespace
 
 void announce(QWidget& source, const QString& text) {
+    if (!QAccessible::isActive()) {
+        return; // no assistive technology listens: nothing to build or show
+    }
     Notification& notification = notificationOf(*source.window());
     notification.hide();
     notification.message = text;
