@@ -5,7 +5,9 @@
 #include <QString>
 #include <QWidget>
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#else
 #include <QAccessibleWidget>
 #endif
 
