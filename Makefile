@@ -6,7 +6,7 @@ PKG_DIR ?= build-package
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build bench install uninstall package sanitize memcheck clean
+.PHONY: run test deps configure build bench install uninstall package sanitize thread memcheck clean
 
 run: build
 	$(BUILD_DIR)/ui/tessaly
@@ -45,6 +45,16 @@ sanitize: deps
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Exit pressed within milliseconds of the first Print, many times, under
+# ThreadSanitizer (the print service's conversation runs on its own thread).
+TSAN_DIR ?= build-tsan
+thread: deps
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_SANITIZE=thread -DTESSALY_BUILD_BENCH=OFF
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target exit_during_print tessaly_cups_plugin
+	TSAN_OPTIONS="exitcode=66 suppressions=$(CURDIR)/tests/print/tsan.supp" \
+		bash tests/print/exit_during_print_test.sh $(TSAN_DIR)/tests/print/exit_during_print \
+		tests/print/private_cups.sh 60
+
 # The engine tests under valgrind: no memory errors, no definite leaks.
 memcheck: build
 	for test in $(BUILD_DIR)/tests/*_test; do \
@@ -54,4 +64,4 @@ memcheck: build
 	done
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(PKG_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(TSAN_DIR) $(PKG_DIR)

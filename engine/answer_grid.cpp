@@ -44,6 +44,16 @@ void AnswerGrid::lblCell_Click(int index, std::int16_t& clickOrder) {
     }
 }
 
+Marks AnswerGrid::marks() const {
+    Marks result{};
+    for (int k = 1; k <= CellCount; ++k) {
+        if (lblCell[k].backColor == colors::Yellow) {
+            result[k] = static_cast<int>(textToNumber(lblCell[k].caption));
+        }
+    }
+    return result;
+}
+
 void AnswerGrid::captionIndexLabels() {
     for (int i = 1; i <= GridSide; ++i) {
         for (int j = 1; j <= GridSide; ++j) {
@@ -79,9 +89,14 @@ const char* cellState(Color color, bool tested) {
 
 } // namespace
 
+std::string cellPlace(int k) {
+    return "row " + numberText(shownIndex(cellRow(k))) + ", column " +
+           numberText(shownIndex(cellColumn(k)));
+}
+
 std::string AnswerGrid::describeCell(int k, bool tested) const {
-    return "row " + numberText(cellRow(k) - 1) + ", column " + numberText(cellColumn(k) - 1) +
-           ", " + cellState(lblCell.at(static_cast<std::size_t>(k)).backColor, tested);
+    return cellPlace(k) + ", " +
+           cellState(lblCell.at(static_cast<std::size_t>(k)).backColor, tested);
 }
 
 std::string AnswerGrid::announceCell(int k, bool tested) const {

@@ -23,6 +23,13 @@ struct IndexLabel {
     bool visible = true;
 };
 
+// The student's number in each cell, element k for lblCell(k) (element 0 is
+// unused): the number of a marked cell, 0 for an unmarked one.
+using Marks = std::array<int, CellCount + 1>;
+
+// Where cell k (1..CellCount) stands, in shown indices: "row 1, column 2".
+std::string cellPlace(int k);
+
 // The 25 cells lblCell(1)..lblCell(25) and their labels lblIndex(1)..lblIndex(25);
 // element 0 of each array is unused so that indices read as in the layout.
 class AnswerGrid {
@@ -43,6 +50,10 @@ public:
     // anything else marks (clickOrder on yellow, clickOrder + 1).
     // Throws std::out_of_range for an index outside 1..25.
     void lblCell_Click(int index, std::int16_t& clickOrder);
+
+    // The student's marks as the cells hold them now: the caption's number of
+    // every yellow cell, 0 for every other (the test run's colours are not marks).
+    Marks marks() const;
 
     // Captions "(row,column)" in shown indices, "(0,0)" to "(4,4)".
     void captionIndexLabels();

@@ -4,6 +4,8 @@
 #include "loops.hpp"
 #include "number_text.hpp"
 
+#include <stdexcept>
+
 namespace tessaly {
 
 Menus::Menus() {
@@ -11,14 +13,42 @@ Menus::Menus() {
         level(n) = MenuEntry{std::string(tessaly::level(n).menuName),
                              std::string(tessaly::level(n).caption), n == LevelAtCreation};
     }
+    for (int n = 1; n <= LanguageCount; ++n) {
+        language(n) = MenuEntry{std::string(tessaly::language(n).menuName),
+                                std::string(tessaly::language(n).caption), n == LanguageAtCreation};
+    }
+}
+
+namespace {
+
+template <typename Entry, std::size_t N> std::vector<Entry*> pointers(std::array<Entry, N>& row) {
+    std::vector<Entry*> entries;
+    for (Entry& entry : row) {
+        entries.push_back(&entry);
+    }
+    return entries;
+}
+
+} // namespace
+
+std::vector<MenuTitle<MenuEntry>> Menus::bar() {
+    return {{&mnu10, pointers(levels)}, {&mnu20, pointers(languages)}, {&mnu30, {}}};
+}
+
+std::vector<MenuTitle<const MenuEntry>> Menus::bar() const {
+    std::vector<MenuTitle<const MenuEntry>> titles;
+    for (const MenuTitle<MenuEntry>& title : const_cast<Menus*>(this)->bar()) {
+        titles.push_back({title.title, {title.entries.begin(), title.entries.end()}});
+    }
+    return titles;
 }
 
 std::vector<MenuEntry*> Menus::all() {
-    std::vector<MenuEntry*> entries{&mnu10};
-    for (MenuEntry& entry : levels) {
-        entries.push_back(&entry);
+    std::vector<MenuEntry*> entries;
+    for (const MenuTitle<MenuEntry>& title : bar()) {
+        entries.push_back(title.title);
+        entries.insert(entries.end(), title.entries.begin(), title.entries.end());
     }
-    entries.insert(entries.end(), {&mnu20, &mnu21, &mnu22, &mnu30});
     return entries;
 }
 
@@ -66,25 +96,32 @@ void Exercise::cmdNewProgram_Click() {
 void Exercise::InitializeLoops() {
     tessaly::InitializeLoops(state, random_);
     ++problemsDrawn;
+    keepTestedMarks(std::nullopt); // they belong to the problem just replaced
+}
+
+void Exercise::keepTestedMarks(std::optional<Marks> marks) {
+    testedMarks_ = marks;
+    menus.mnu40.enabled = marks.has_value();
+}
+
+const Marks& Exercise::testedMarks() const {
+    if (!testedMarks_) {
+        throw std::logic_error("no problem has been tested since it was drawn");
+    }
+    return *testedMarks_;
 }
 
 void Exercise::DisplayProgram() {
     listing.DisplayProgram(state);
 }
 
-void Exercise::mnu21_Click() {
-    state.LanguageFlag = FlagTrue;
-    menus.mnu21.checked = true;
-    menus.mnu22.checked = false;
-    listing.writeJavaLines();
-    DisplayProgram();
-}
-
-void Exercise::mnu22_Click() {
-    state.LanguageFlag = FlagFalse;
-    menus.mnu21.checked = false;
-    menus.mnu22.checked = true;
-    listing.writeBasicLines();
+void Exercise::chooseLanguage(int n) {
+    const Language& row = language(n);
+    state.LanguageFlag = row.languageFlag;
+    for (int other = 1; other <= LanguageCount; ++other) {
+        menus.language(other).checked = other == n;
+    }
+    (listing.*row.writeFixedLines)();
     DisplayProgram();
 }
 

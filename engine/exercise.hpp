@@ -3,12 +3,16 @@
 
 #include "answer_grid.hpp"
 #include "colors.hpp"
+#include "diagnosis.hpp"
 #include "exercise_state.hpp"
+#include "languages.hpp"
 #include "levels.hpp"
 #include "listing.hpp"
 #include "random_source.hpp"
+#include "replay.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,23 +25,38 @@ struct MenuEntry {
     bool enabled = true;
 };
 
+// One title of the menu bar: a menu with its entries, or a command of its
+// own when it has none.
+template <typename Entry> struct MenuTitle {
+    Entry* title;
+    std::vector<Entry*> entries;
+};
+
 // The menu tree of the exercise window: Level (one entry per row of the level
-// table), Language and Instructions.
+// table), Language (one per row of the language table), Instructions, and
+// Explain at the end of the menu bar.
 struct Menus {
     Menus();
 
     MenuEntry mnu10{"mnu10", "Level"};
     std::array<MenuEntry, LevelCount> levels; // in level order, mnu11 first
     MenuEntry mnu20{"mnu20", "Language"};
-    MenuEntry mnu21{"mnu21", "Java"};
-    MenuEntry mnu22{"mnu22", "BASIC", true};
+    std::array<MenuEntry, LanguageCount> languages; // in table order, mnu21 first
     MenuEntry mnu30{"mnu30", "Instructions"};
+    // Enabled from a test until the next problem is drawn; Start leaves it alone.
+    MenuEntry mnu40{"mnu40", "Explain", false, false};
 
-    // The entry of level n, 1..LevelCount.
+    // The entry of level n, 1..LevelCount, and of language n, 1..LanguageCount.
     MenuEntry& level(int n) { return levels.at(static_cast<std::size_t>(n - 1)); }
     const MenuEntry& level(int n) const { return levels.at(static_cast<std::size_t>(n - 1)); }
+    MenuEntry& language(int n) { return languages.at(static_cast<std::size_t>(n - 1)); }
+    const MenuEntry& language(int n) const { return languages.at(static_cast<std::size_t>(n - 1)); }
 
-    // Every entry, in the order the menu bar shows them.
+    // The menu bar, title by title, in the order it shows them.
+    std::vector<MenuTitle<MenuEntry>> bar();
+    std::vector<MenuTitle<const MenuEntry>> bar() const;
+
+    // Every entry, titles included, in the order of bar().
     std::vector<MenuEntry*> all();
     std::vector<const MenuEntry*> all() const;
 };
@@ -100,8 +119,8 @@ public:
     // "Test Now!" (test run and scoring) or "Next" (the next problem).
     void cmdRun_Click();
     bool seriesOver() const;
-    // The grid shows the last test's result: from "Test Now!" until "Next".
-    bool showsTestResult() const { return state.TestPending == 0; }
+    // Whether "Test Now!" is showing: the next press tests the marks.
+    bool testPending() const { return state.TestPending != 0; }
 
     // What a student who cannot see the window is told. After Start and each
     // "Next": "Problem 2 of 20. For X = 1 to 3. For Y = 0 to 4 Step 2", the
@@ -111,9 +130,9 @@ public:
     // over and what Print does.
     std::string testAnnouncement() const;
     // Cell k (1..CellCount): its place and state, and its caption and state
-    // as a press on it changes them.
-    std::string describeCell(int k) const { return grid.describeCell(k, showsTestResult()); }
-    std::string cellAnnouncement(int k) const { return grid.announceCell(k, showsTestResult()); }
+    // as a press on it changes them; after a test they tell its result.
+    std::string describeCell(int k) const { return grid.describeCell(k, !testPending()); }
+    std::string cellAnnouncement(int k) const { return grid.announceCell(k, !testPending()); }
 
     // Level n (1..LevelCount) as its row in the level table says: a checked
     // level does nothing; otherwise it redraws the problem.
@@ -123,9 +142,11 @@ public:
     void mnu13_Click() { chooseLevel(3); }
     void ToggleCells(int i, bool turnOn) { grid.ToggleCells(i, turnOn); }
 
-    // Languages: Java and BASIC; the current problem stays.
-    void mnu21_Click();
-    void mnu22_Click();
+    // Language n (1..LanguageCount) as its row in the language table says;
+    // the current problem stays.
+    void chooseLanguage(int n);
+    void mnu21_Click() { chooseLanguage(1); }
+    void mnu22_Click() { chooseLanguage(2); }
 
     void cmdStart_Click();
     void mnu30_Click() { fraInstructionsVisible = true; }
@@ -136,8 +157,19 @@ public:
     void writeStudentData(std::string StudentData::*label, std::string text);
     void writeSignInDate(std::string date) { student.lblDate = std::move(date); }
 
+    // Explain: available from the moment a problem is tested until the next
+    // problem is drawn (after the last test, for good); menus.mnu40 mirrors it.
+    bool explainAvailable() const { return testedMarks_.has_value(); }
+    // The student's marks as they were when "Test Now!" was pressed, and what
+    // they say against the tested problem. Precondition: explainAvailable()
+    // (std::logic_error otherwise).
+    const Marks& testedMarks() const;
+    Diagnosis diagnosis() const { return diagnose(state, testedMarks()); }
+    Replay replay() const { return Replay(state, testedMarks()); }
+
 private:
     void captionCheckedLevel();
+    void keepTestedMarks(std::optional<Marks> marks);
     void testRun();
     void nextProblem();
     int replayLoops(int& visited);
@@ -147,6 +179,7 @@ private:
     void endSeries();
 
     RandomSource& random_;
+    std::optional<Marks> testedMarks_;
 };
 
 } // namespace tessaly

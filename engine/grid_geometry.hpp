@@ -14,6 +14,11 @@ constexpr int cellIndex(int x, int y) {
     return (x - 1) * GridSide + y;
 }
 
+// The index that the student sees for internal index i: one less, 0..GridSide - 1.
+constexpr int shownIndex(int i) {
+    return i - 1;
+}
+
 // Internal row and column (1..GridSide) of cell k (1..CellCount).
 constexpr int cellRow(int k) {
     return (k - 1) / GridSide + 1;

@@ -66,9 +66,12 @@ std::string javaHeader(char variable, float start, float end, std::int16_t step)
            increment + " ) {";
 }
 
+HeaderWriter headerWriter(std::int16_t languageFlag) {
+    return languageFlag == 0 ? basicHeader : javaHeader;
+}
+
 void Listing::DisplayProgram(const ExerciseState& state) {
-    const bool basic = state.LanguageFlag == 0;
-    const auto header = basic ? basicHeader : javaHeader;
+    const HeaderWriter header = headerWriter(state.LanguageFlag);
     lblCode[OuterHeader] = header('X', state.XStart, state.XEnd, state.XStep);
     lblCode[InnerHeader] = header('Y', state.YStart, state.YEnd, state.YStep);
 }

@@ -14,6 +14,7 @@ public:
     static constexpr int LineCount = 9;
     static constexpr int OuterHeader = 3;
     static constexpr int InnerHeader = 4;
+    static constexpr int Store = 5; // the line that writes the order number into the array
 
     // The texts the labels hold when the window is created.
     Listing();
@@ -33,8 +34,13 @@ private:
     std::array<std::string, LineCount> lblCode;
 };
 
-// The headers on their own, for either language.
+// The headers on their own, for either language: variable 'X' or 'Y', start
+// and end internal (1..5), step 1 or 2.
 std::string basicHeader(char variable, float start, float end, std::int16_t step);
 std::string javaHeader(char variable, float start, float end, std::int16_t step);
+
+// The header writer of the language that languageFlag selects (0 BASIC, anything else Java).
+using HeaderWriter = std::string (*)(char variable, float start, float end, std::int16_t step);
+HeaderWriter headerWriter(std::int16_t languageFlag);
 
 } // namespace tessaly

@@ -8,15 +8,15 @@ namespace tessaly {
 
 namespace {
 
-struct Loop {
+struct DrawnLoop {
     float start;
     float end;
     std::int16_t step;
 };
 
 // One loop's start, end and step, in single precision throughout.
-Loop drawLoop(std::int16_t firstIndex, RandomSource& random) {
-    Loop loop{};
+DrawnLoop drawLoop(std::int16_t firstIndex, RandomSource& random) {
+    DrawnLoop loop{};
     const std::int16_t starts = static_cast<std::int16_t>(GridSide - firstIndex);
     float r = random.next();
     loop.start = std::floor(r * static_cast<float>(starts)) + static_cast<float>(firstIndex);
@@ -33,29 +33,39 @@ Loop drawLoop(std::int16_t firstIndex, RandomSource& random) {
 } // namespace
 
 void InitializeLoops(ExerciseState& state, RandomSource& random) {
-    const Loop x = drawLoop(state.FirstIndex, random);
+    const DrawnLoop x = drawLoop(state.FirstIndex, random);
     state.XStart = x.start;
     state.XEnd = x.end;
     state.XStep = x.step;
-    const Loop y = drawLoop(state.FirstIndex, random);
+    const DrawnLoop y = drawLoop(state.FirstIndex, random);
     state.YStart = y.start;
     state.YEnd = y.end;
     state.YStep = y.step;
 }
 
-std::vector<int> visitedCells(const ExerciseState& state) {
-    if (state.XStep < 1 || state.YStep < 1) {
+Fragment currentFragment(const ExerciseState& state) {
+    const auto whole = [](float bound) { return static_cast<int>(bound); };
+    return {{whole(state.XStart), whole(state.XEnd), state.XStep},
+            {whole(state.YStart), whole(state.YEnd), state.YStep}};
+}
+
+std::vector<int> visitedCells(const Fragment& fragment) {
+    if (fragment.x.step < 1 || fragment.y.step < 1) {
         throw std::logic_error("loop steps must be positive");
     }
+    const Loop& outer = fragment.yOuter ? fragment.y : fragment.x;
+    const Loop& inner = fragment.yOuter ? fragment.x : fragment.y;
     std::vector<int> cells;
-    const int xEnd = static_cast<int>(state.XEnd);
-    const int yEnd = static_cast<int>(state.YEnd);
-    for (int x = static_cast<int>(state.XStart); x <= xEnd; x += state.XStep) {
-        for (int y = static_cast<int>(state.YStart); y <= yEnd; y += state.YStep) {
-            cells.push_back(cellIndex(x, y));
+    for (int o = outer.start; o <= outer.end; o += outer.step) {
+        for (int i = inner.start; i <= inner.end; i += inner.step) {
+            cells.push_back(fragment.yOuter ? cellIndex(i, o) : cellIndex(o, i));
         }
     }
     return cells;
+}
+
+std::vector<int> visitedCells(const ExerciseState& state) {
+    return visitedCells(currentFragment(state));
 }
 
 } // namespace tessaly

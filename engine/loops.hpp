@@ -14,6 +14,34 @@ namespace tessaly {
 // step (only when XEnd > XStart + 2), then the same for Y.
 void InitializeLoops(ExerciseState& state, RandomSource& random);
 
+// One loop of a fragment in internal indices: from start while at most end
+// (the bound, which the loop need not reach) in steps of step.
+struct Loop {
+    int start = 1;
+    int end = 1;
+    int step = 1;
+
+    // The last index that the loop visits: start..end, on the step.
+    int last() const { return start + (end - start) / step * step; }
+    bool operator==(const Loop&) const = default;
+};
+
+// Two nested loops that write 1, 2, 3 ... into the cells they visit; the loop
+// over X is the outer one unless yOuter.
+struct Fragment {
+    Loop x;
+    Loop y;
+    bool yOuter = false;
+    bool operator==(const Fragment&) const = default;
+};
+
+// The fragment of the current problem, as the listing shows it: X outer.
+Fragment currentFragment(const ExerciseState& state);
+
+// The cell numbers (1..25) that the fragment visits, in visiting order.
+// Precondition: bounds within 1..5 and positive steps (std::logic_error otherwise).
+std::vector<int> visitedCells(const Fragment& fragment);
+
 // The cell numbers (1..25) that the current loops visit, in visiting order.
 // Precondition: whole bounds within 1..5 and positive steps.
 std::vector<int> visitedCells(const ExerciseState& state);

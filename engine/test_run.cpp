@@ -23,6 +23,7 @@ bool Exercise::seriesOver() const {
 
 void Exercise::testRun() {
     cmdRun = "Next";
+    keepTestedMarks(grid.marks()); // before the replay writes its verdicts over them
     int visited = 0;
     const int rightCells = replayLoops(visited);
     const int strayMarks = sweepStrayMarks();

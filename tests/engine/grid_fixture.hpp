@@ -52,6 +52,19 @@ inline Rows shown(const AnswerGrid& g, bool labels = false) {
         "");
 }
 
+// The student's numbers from five rows of five tokens: "." unmarked, else the number.
+inline Marks marks(const Rows& rows) {
+    Marks out{};
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        std::istringstream in(rows[row]);
+        std::string token;
+        for (int column = 1; in >> token; ++column) {
+            out[row * 5 + static_cast<std::size_t>(column)] = token == "." ? 0 : std::stoi(token);
+        }
+    }
+    return out;
+}
+
 inline const Rows Blank(5, ". . . . .");
 inline const Rows AllShown(5, "#####");
 inline const Rows AllHidden(5, ".....");
@@ -106,9 +119,9 @@ inline std::string describe(const Exercise& e) {
     const Menus& m = e.menus;
     out << loopText(e.state) << e.state.ClickOrder << e.state.FirstIndex << e.state.LanguageFlag
         << e.state.TestPending << m.level(1).checked << m.level(2).checked << m.level(3).checked
-        << m.mnu21.checked << m.mnu22.checked << e.lblLevel << e.lblProbNum << e.lblRight
-        << e.lblWrong << e.lblScore << e.cmdRun << e.fraProgramVisible << e.fraArrayVisible
-        << e.fraInstructionsVisible << e.cmdPrintVisible << e.backColor;
+        << m.language(1).checked << m.language(2).checked << m.mnu40.enabled << e.lblLevel
+        << e.lblProbNum << e.lblRight << e.lblWrong << e.lblScore << e.cmdRun << e.fraProgramVisible
+        << e.fraArrayVisible << e.fraInstructionsVisible << e.cmdPrintVisible << e.backColor;
     return out.str();
 }
 

@@ -92,8 +92,8 @@ TEST(Listing, SwitchingLanguageKeepsProblemGridAndNumbers) {
     for (bool java : {true, false, true, false}) {
         java ? w.ex.mnu21_Click() : w.ex.mnu22_Click();
         EXPECT_EQ(w.ex.state.LanguageFlag, java ? -1 : 0);
-        EXPECT_EQ(w.ex.menus.mnu21.checked, java);
-        EXPECT_EQ(w.ex.menus.mnu22.checked, !java);
+        EXPECT_EQ(w.ex.menus.language(1).checked, java);
+        EXPECT_EQ(w.ex.menus.language(2).checked, !java);
         EXPECT_EQ(w.ex.listing.line(3),
                   java ? "for (x= 0; x< 5; x += 2 ) {" : "For X = 0 to 4 Step 2");
         EXPECT_EQ(w.ex.listing.line(4), java ? "for (y= 1; y< 4; y++ ) {" : "For Y = 1 to 3");

@@ -143,14 +143,14 @@ std::string checkLevel(const Exercise& ex) {
 // chosen language (the texts at creation while none was chosen).
 std::string checkMenusAndListing(const Exercise& ex, const Progress& p) {
     const Menus& m = ex.menus;
-    for (const MenuEntry* e :
-         {&m.mnu10, &m.level(1), &m.level(2), &m.level(3), &m.mnu20, &m.mnu21, &m.mnu22}) {
+    for (const MenuEntry* e : {&m.mnu10, &m.level(1), &m.level(2), &m.level(3), &m.mnu20,
+                               &m.language(1), &m.language(2)}) {
         if (e->enabled == p.started || !m.mnu30.enabled) {
             return "menu " + e->caption + " or Instructions enabled wrongly";
         }
     }
     const bool java = ex.state.LanguageFlag != 0;
-    if (m.mnu21.checked != java || m.mnu22.checked == java) {
+    if (m.language(1).checked != java || m.language(2).checked == java) {
         return "language check marks";
     }
     std::string got;

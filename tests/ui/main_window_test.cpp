@@ -104,7 +104,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), main_->cmdRun);
         for (const QAction* item :
              {main_->mnu10->menuAction(), main_->levelItem(1), main_->levelItem(2),
-              main_->levelItem(3), main_->mnu20->menuAction(), main_->mnu21, main_->mnu22}) {
+              main_->levelItem(3), main_->mnu20->menuAction(), main_->languageItem(1),
+              main_->languageItem(2)}) {
             QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
         }
         QVERIFY(main_->mnu30->isEnabled());
@@ -216,9 +217,9 @@ private slots:
         const QList<int> written = cellsWritten(*main_);
         QVERIFY(!written.isEmpty());
         for (int choice : choices) {
-            (choice == 21 ? main_->mnu21 : main_->mnu22)->trigger();
+            (choice == 21 ? main_->languageItem(1) : main_->languageItem(2))->trigger();
         }
-        QCOMPARE(checkMarks({main_->mnu21, main_->mnu22}), checked);
+        QCOMPARE(checkMarks({main_->languageItem(1), main_->languageItem(2)}), checked);
         QStringList shown;
         for (int i : {0, 1, 2, 5, 6, 7, 8}) {
             shown << main_->lblCode[i]->text();

@@ -79,8 +79,8 @@ QString firstDifference(const frmArray& window) {
         {window.levelItem(1), &e.menus.level(1)},
         {window.levelItem(2), &e.menus.level(2)},
         {window.levelItem(3), &e.menus.level(3)},
-        {window.mnu21, &e.menus.mnu21},
-        {window.mnu22, &e.menus.mnu22},
+        {window.languageItem(1), &e.menus.language(1)},
+        {window.languageItem(2), &e.menus.language(2)},
         {window.mnu10->menuAction(), &e.menus.mnu10},
         {window.mnu20->menuAction(), &e.menus.mnu20}};
     for (const auto& [action, entry] : menus) {
@@ -102,8 +102,9 @@ public:
 
     QString play() {
         for (int i = 0, n = pick(6); i < n; ++i) {
-            QAction* choices[] = {window_.levelItem(1), window_.levelItem(2), window_.levelItem(3),
-                                  window_.mnu21,        window_.mnu22,        window_.mnu30};
+            QAction* choices[] = {window_.levelItem(1),    window_.levelItem(2),
+                                  window_.levelItem(3),    window_.languageItem(1),
+                                  window_.languageItem(2), window_.mnu30};
             if (QString d = act(choices[pick(6)]); !d.isEmpty()) {
                 return d;
             }

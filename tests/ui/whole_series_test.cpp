@@ -112,7 +112,7 @@ private slots:
         const std::array<QAction*, 4> levels = {nullptr, main.levelItem(1), main.levelItem(2),
                                                 main.levelItem(3)};
         levels[level]->trigger();
-        (java ? main.mnu21 : main.mnu22)->trigger();
+        (java ? main.languageItem(1) : main.languageItem(2))->trigger();
         click(main.cmdStart);
         QCOMPARE(main.lblLevel->text(), QString("Level %1").arg(level));
         QCOMPARE(main.lblCode[0]->text(),

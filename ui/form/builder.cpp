@@ -126,11 +126,20 @@ QWidget* createControl(const Control& row, QWidget& container) {
     return widget;
 }
 
-void buildControls(QWidget& client, const Layout& layout) {
+void buildControls(QWidget& client, const Layout& layout, const std::type_info& formType,
+                   void* form) {
     for (const Control& row : layout) {
         QWidget* container =
             row.container.empty() ? &client : control<QWidget>(client, row.container);
-        createControl(row, *container);
+        QWidget* widget = createControl(row, *container);
+        const Binding& binding = row.binding;
+        if (binding.store == nullptr) {
+            continue;
+        }
+        if (*binding.form != formType || !binding.store(form, widget, binding.index)) {
+            throw std::logic_error("the row " + row.name + " is bound to a member of another " +
+                                   "window's form or of another kind");
+        }
     }
 }
 

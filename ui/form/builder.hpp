@@ -8,6 +8,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
 
 namespace tessaly {
 
@@ -15,9 +16,13 @@ namespace tessaly {
 QWidget* createControl(const Control& row, QWidget& container);
 
 // Creates every control of `layout` inside `client`, in the order of the rows,
-// so that a later row stands above an earlier one. A row's container must
-// come before it.
-void buildControls(QWidget& client, const Layout& layout);
+// so that a later row stands above an earlier one, and stores each bound
+// control in `form`. A row's container must come before it.
+void buildControls(QWidget& client, const Layout& layout, const std::type_info& formType,
+                   void* form);
+template <typename Form> void buildControls(QWidget& client, const Layout& layout, Form& form) {
+    buildControls(client, layout, typeid(Form), &form);
+}
 
 // The control called `name` below `root`; never null for a name of the layout.
 template <typename T> T* control(const QWidget& root, const std::string& name) {

@@ -2,10 +2,18 @@
 // The exercise window's layout: every control with its container, rectangle
 // in twips, font, colours and look.
 
+#include "ui/form/frm_array_form.hpp"
 #include "ui/form/layout.hpp"
+
+#include "ui/controls/clickable_label.hpp"
 
 #include "engine/grid_geometry.hpp"
 #include "engine/listing.hpp"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace tessaly {
 
@@ -28,33 +36,33 @@ constexpr int StudentDataDrop = 195 - 90;
 // middle (see setCaption), so that "20" stays clear of its neighbours just as "1" does.
 // clang-format off
 const Layout FixedRows = {
-//   name              kind          container         left   top   width height  caption             font                        background          look                visible
-    {"Label1",         Kind::Label,  "",               {300,  270,  1215, 255},   "Problem Number"},
-    {"lblProbNum",     Kind::Label,  "",               {1995, 60,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
-    {"Label5",         Kind::Label,  "",               {2475, 165,  225,  360},   "of",               Medium,                     {},                 AutoSize},
-    {"lblProbLimit",   Kind::Label,  "",               {2985, 45,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
-    {"Label4",         Kind::Label,  "",               {6300, -15,  1665, 360},   "Tessaly",          {Face::MsSansSerif, 13.5, true}, {},            AutoSize},
-    {"fraArray",       Kind::Frame,  "",               {105,  600,  4035, 4770},  "Display of Array", DialogFont,                 colors::Grey},
-    {"fraProgram",     Kind::Frame,  "",               {4185, 645,  3660, 4695},  "Program Code",     DialogFont,                 colors::LightCyan,  Plain,              false},
-    {"cmdRun",         Kind::Button, "fraProgram",     {150,  3930, 1200, 495}},
-    {"cmdNewProgram",  Kind::Button, "fraProgram",     {1485, 3960, 1215, 495},   "New",              DialogFont,                 {},                 Plain,              false},
-    {"cmdStart",       Kind::Button, "",               {6615, 4875, 1215, 495},   "Start"},
-    {"cmdPrint",       Kind::Button, "",               {6615, 4875, 1215, 495},   "Print",            DialogFont,                 {},                 Plain,              false},
-    {"cmdExit",        Kind::Button, "",               {6630, 5400, 1215, 495},   "Exit"},
-    {"lblRight",       Kind::Label,  "",               {435,  5445, 1515, 975},   "",                 Counter,                    colors::LightGreen, Framed | Centred},
-    {"Label2",         Kind::Label,  "",               {1005, 6510, 375,  195},   "Right",            DialogFont,                 {},                 AutoSize},
-    {"lblWrong",       Kind::Label,  "",               {2145, 5460, 1515, 975},   "",                 Counter,                    colors::LightRed,   Framed | Centred},
-    {"Label3",         Kind::Label,  "",               {2610, 6495, 480,  195},   "Wrong",            DialogFont,                 {},                 AutoSize},
-    {"lblScore",       Kind::Label,  "",               {3825, 5460, 2280, 990},   "",                 Counter,                    colors::Yellow,     Framed | Centred},
-    {"Label6",         Kind::Label,  "",               {4635, 6525, 420,  195},   "Score",            DialogFont,                 {},                 AutoSize},
-    {"lblLevel",       Kind::Label,  "",               {6285, 5925, 2445, 840},   "",                 {Face::Arial, 36, true},    {},                 AutoSize},
+//   name              binding                                kind          container         left   top   width height  caption             font                        background          look                visible
+    {"Label1",         {},                                    Kind::Label,  "",               {300,  270,  1215, 255},   "Problem Number"},
+    {"lblProbNum",     bound<&frmArrayForm::lblProbNum>,      Kind::Label,  "",               {1995, 60,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
+    {"Label5",         {},                                    Kind::Label,  "",               {2475, 165,  225,  360},   "of",               Medium,                     {},                 AutoSize},
+    {"lblProbLimit",   bound<&frmArrayForm::lblProbLimit>,    Kind::Label,  "",               {2985, 45,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
+    {"Label4",         {},                                    Kind::Label,  "",               {6300, -15,  1665, 360},   "Tessaly",          {Face::MsSansSerif, 13.5, true}, {},            AutoSize},
+    {"fraArray",       bound<&frmArrayForm::fraArray>,        Kind::Frame,  "",               {105,  600,  4035, 4770},  "Display of Array", DialogFont,                 colors::Grey},
+    {"fraProgram",     bound<&frmArrayForm::fraProgram>,      Kind::Frame,  "",               {4185, 645,  3660, 4695},  "Program Code",     DialogFont,                 colors::LightCyan,  Plain,              false},
+    {"cmdRun",         bound<&frmArrayForm::cmdRun>,          Kind::Button, "fraProgram",     {150,  3930, 1200, 495}},
+    {"cmdNewProgram",  bound<&frmArrayForm::cmdNewProgram>,   Kind::Button, "fraProgram",     {1485, 3960, 1215, 495},   "New",              DialogFont,                 {},                 Plain,              false},
+    {"cmdStart",       bound<&frmArrayForm::cmdStart>,        Kind::Button, "",               {6615, 4875, 1215, 495},   "Start"},
+    {"cmdPrint",       bound<&frmArrayForm::cmdPrint>,        Kind::Button, "",               {6615, 4875, 1215, 495},   "Print",            DialogFont,                 {},                 Plain,              false},
+    {"cmdExit",        bound<&frmArrayForm::cmdExit>,         Kind::Button, "",               {6630, 5400, 1215, 495},   "Exit"},
+    {"lblRight",       bound<&frmArrayForm::lblRight>,        Kind::Label,  "",               {435,  5445, 1515, 975},   "",                 Counter,                    colors::LightGreen, Framed | Centred},
+    {"Label2",         {},                                    Kind::Label,  "",               {1005, 6510, 375,  195},   "Right",            DialogFont,                 {},                 AutoSize},
+    {"lblWrong",       bound<&frmArrayForm::lblWrong>,        Kind::Label,  "",               {2145, 5460, 1515, 975},   "",                 Counter,                    colors::LightRed,   Framed | Centred},
+    {"Label3",         {},                                    Kind::Label,  "",               {2610, 6495, 480,  195},   "Wrong",            DialogFont,                 {},                 AutoSize},
+    {"lblScore",       bound<&frmArrayForm::lblScore>,        Kind::Label,  "",               {3825, 5460, 2280, 990},   "",                 Counter,                    colors::Yellow,     Framed | Centred},
+    {"Label6",         {},                                    Kind::Label,  "",               {4635, 6525, 420,  195},   "Score",            DialogFont,                 {},                 AutoSize},
+    {"lblLevel",       bound<&frmArrayForm::lblLevel>,        Kind::Label,  "",               {6285, 5925, 2445, 840},   "",                 {Face::Arial, 36, true},    {},                 AutoSize},
     // The frame grows by StudentDataDrop, and its labels move down by as much (see above).
-    {"fraStudentData", Kind::Frame,  "",               {315,  6855, 8880, 645 + StudentDataDrop}, "Student Data", DialogFont,     colors::LightGrey},
-    {"lblPeriod",      Kind::Label,  "fraStudentData", {45,   90 + StudentDataDrop,  645,  435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
-    {"lblID",          Kind::Label,  "fraStudentData", {795,  90 + StudentDataDrop,  855,  435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
-    {"lblDate",        Kind::Label,  "fraStudentData", {1755, 90 + StudentDataDrop,  1590, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
-    {"lblName",        Kind::Label,  "fraStudentData", {3420, 90 + StudentDataDrop,  3645, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
-    {"lblTeacher",     Kind::Label,  "fraStudentData", {7095, 105 + StudentDataDrop, 1635, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
+    {"fraStudentData", bound<&frmArrayForm::fraStudentData>,  Kind::Frame,  "",               {315,  6855, 8880, 645 + StudentDataDrop}, "Student Data", DialogFont,     colors::LightGrey},
+    {"lblPeriod",      bound<&frmArrayForm::lblPeriod>,       Kind::Label,  "fraStudentData", {45,   90 + StudentDataDrop,  645,  435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
+    {"lblID",          bound<&frmArrayForm::lblID>,           Kind::Label,  "fraStudentData", {795,  90 + StudentDataDrop,  855,  435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
+    {"lblDate",        bound<&frmArrayForm::lblDate>,         Kind::Label,  "fraStudentData", {1755, 90 + StudentDataDrop,  1590, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
+    {"lblName",        bound<&frmArrayForm::lblName>,         Kind::Label,  "fraStudentData", {3420, 90 + StudentDataDrop,  3645, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
+    {"lblTeacher",     bound<&frmArrayForm::lblTeacher>,      Kind::Label,  "fraStudentData", {7095, 105 + StudentDataDrop, 1635, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
 };
 // clang-format on
 
@@ -77,10 +85,10 @@ constexpr std::array<std::pair<int, int>, Listing::LineCount> CodePlaces = {{
 // the stand-in fonts run wider than the original (see frmArray).
 // clang-format off
 const Layout InstructionRows = {
-//   name               kind                 container          left  top   width height  caption   font                     background    look   visible
-    {"fraInstructions", Kind::Frame,         "",                {240, 480,  7965, 6480},  "Frame1", DialogFont,              colors::Grey, Plain, false},
-    {"Text1",           Kind::MultiLineText, "fraInstructions", {570, 420,  7005, 4800},  "",       {Face::MsSansSerif, 12}},
-    {"cmdOK",           Kind::Button,        "fraInstructions", {3255, 5505, 1620, 675},  "OK"},
+//   name               binding                                kind                 container          left  top   width height  caption   font                     background    look   visible
+    {"fraInstructions", bound<&frmArrayForm::fraInstructions>, Kind::Frame,         "",                {240, 480,  7965, 6480},  "Frame1", DialogFont,              colors::Grey, Plain, false},
+    {"Text1",           bound<&frmArrayForm::Text1>,           Kind::MultiLineText, "fraInstructions", {570, 420,  7005, 4800},  "",       {Face::MsSansSerif, 12}},
+    {"cmdOK",           bound<&frmArrayForm::cmdOK>,           Kind::Button,        "fraInstructions", {3255, 5505, 1620, 675},  "OK"},
 };
 // clang-format on
 
@@ -90,15 +98,15 @@ void addGridRows(Layout& layout) {
     for (int k = 1; k <= CellCount; ++k) {
         const int left = 240 + 720 * (cellColumn(k) - 1);
         const int top = 360 + 840 * (cellRow(k) - 1);
-        layout.push_back({"lblCell" + std::to_string(k),  Kind::Cell,  "fraArray", {left, top, 615, 495},             "", CellFont,   colors::White, Framed | Centred});
-        layout.push_back({"lblIndex" + std::to_string(k), Kind::Label, "fraArray", {left + 120, top + 540, 360, 210}, "", DialogFont, colors::Grey,  Centred});
+        layout.push_back({"lblCell" + std::to_string(k),  bound<&frmArrayForm::lblCell>.at(k),  Kind::Cell,  "fraArray", {left, top, 615, 495},             "", CellFont,   colors::White, Framed | Centred});
+        layout.push_back({"lblIndex" + std::to_string(k), bound<&frmArrayForm::lblIndex>.at(k), Kind::Label, "fraArray", {left + 120, top + 540, 360, 210}, "", DialogFont, colors::Grey,  Centred});
     }
 }
 
 void addListingRows(Layout& layout) {
     for (int i = 0; i < Listing::LineCount; ++i) {
         const auto [left, top] = CodePlaces[static_cast<std::size_t>(i)];
-        layout.push_back({"lblCode" + std::to_string(i), Kind::Label, "fraProgram", {left, top, 0, 360}, "", Medium, {}, AutoSize});
+        layout.push_back({"lblCode" + std::to_string(i), bound<&frmArrayForm::lblCode>.at(i), Kind::Label, "fraProgram", {left, top, 0, 360}, "", Medium, {}, AutoSize});
     }
 }
 // clang-format on

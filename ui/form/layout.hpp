@@ -4,8 +4,13 @@
 #include "engine/colors.hpp"
 #include "ui/form/look.hpp"
 
+#include <QWidget>
+
+#include <array>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 namespace tessaly {
@@ -46,8 +51,52 @@ struct FontChoice {
 // The standard dialog font that controls without a font of their own use.
 inline constexpr FontChoice DialogFont{};
 
+// Where a window keeps the widget of a row: a member of the window's form
+// (a struct of widget pointers, one per named control), or element `index`
+// of a member array. Rows that the window never addresses keep none.
+struct Binding {
+    const std::type_info* form = nullptr; // the form type it belongs to
+    // False when the widget is not of the member's type.
+    bool (*store)(void* form, QWidget* widget, int index) = nullptr;
+    int index = 0;
+
+    // The same member's element `element`, for a row of a control array.
+    constexpr Binding at(int element) const { return {form, store, element}; }
+};
+
+namespace detail {
+
+template <typename> struct MemberOf;
+template <typename Form, typename Type> struct MemberOf<Type Form::*> {
+    using FormType = Form;
+    using MemberType = Type;
+};
+
+template <typename> struct IsArray : std::false_type {};
+template <typename T, std::size_t N> struct IsArray<std::array<T, N>> : std::true_type {};
+
+template <auto Member> bool storeWidget(void* form, QWidget* widget, int index) {
+    using Traits = MemberOf<decltype(Member)>;
+    auto& slot = static_cast<typename Traits::FormType*>(form)->*Member;
+    if constexpr (IsArray<typename Traits::MemberType>::value) {
+        using Pointer = typename Traits::MemberType::value_type;
+        return (slot.at(static_cast<std::size_t>(index)) = qobject_cast<Pointer>(widget));
+    } else {
+        return (slot = qobject_cast<typename Traits::MemberType>(widget));
+    }
+}
+
+} // namespace detail
+
+// The binding of a form member: `bound<&frmArrayForm::cmdRun>`, or for a
+// control array `bound<&frmArrayForm::lblCell>.at(k)`.
+template <auto Member>
+inline const Binding bound{&typeid(typename detail::MemberOf<decltype(Member)>::FormType),
+                           &detail::storeWidget<Member>};
+
 struct Control {
     std::string name{}; // the control's name, also its objectName
+    Binding binding{};  // where the window keeps it
     Kind kind = Kind::Label;
     std::string container{}; // empty: the window's client area
     TwipsRect rect{};

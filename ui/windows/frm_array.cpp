@@ -25,15 +25,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <map>
+
 namespace tessaly {
-
-namespace {
-
-std::string indexed(const char* name, int index) {
-    return name + std::to_string(index);
-}
-
-} // namespace
 
 frmArray::frmArray(std::unique_ptr<RandomSource> random)
     : random_(random ? std::move(random) : std::make_unique<TimeSeededRandom>()),
@@ -58,8 +52,7 @@ void frmArray::buildWindow() {
     client->setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
     setColors(*client, look.background);
     setCentralWidget(client);
-    buildControls(*client, frmArrayLayout());
-    findControls(*client);
+    buildControls(*client, frmArrayLayout(), static_cast<frmArrayForm&>(*this));
     connectControls();
     fillInstructions();
     buildMenus();
@@ -74,42 +67,6 @@ void frmArray::buildWindow() {
         }
     });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void frmArray::findControls(const QWidget& client) {
-    lblProbNum = control<QLabel>(client, "lblProbNum");
-    lblProbLimit = control<QLabel>(client, "lblProbLimit");
-    lblRight = control<QLabel>(client, "lblRight");
-    lblWrong = control<QLabel>(client, "lblWrong");
-    lblScore = control<QLabel>(client, "lblScore");
-    lblLevel = control<QLabel>(client, "lblLevel");
-    lblPeriod = control<QLabel>(client, "lblPeriod");
-    lblID = control<QLabel>(client, "lblID");
-    lblDate = control<QLabel>(client, "lblDate");
-    lblName = control<QLabel>(client, "lblName");
-    lblTeacher = control<QLabel>(client, "lblTeacher");
-    fraArray = control<QGroupBox>(client, "fraArray");
-    fraProgram = control<QGroupBox>(client, "fraProgram");
-    fraStudentData = control<QGroupBox>(client, "fraStudentData");
-    fraInstructions = control<QGroupBox>(client, "fraInstructions");
-    Text1 = control<QPlainTextEdit>(client, "Text1");
-    cmdStart = control<QPushButton>(client, "cmdStart");
-    cmdPrint = control<QPushButton>(client, "cmdPrint");
-    cmdExit = control<QPushButton>(client, "cmdExit");
-    cmdRun = control<QPushButton>(client, "cmdRun");
-    cmdNewProgram = control<QPushButton>(client, "cmdNewProgram");
-    cmdOK = control<QPushButton>(client, "cmdOK");
-    findArrays(client);
-}
-
-void frmArray::findArrays(const QWidget& client) {
-    for (int k = 1; k <= CellCount; ++k) {
-        lblCell[k] = control<ClickableLabel>(client, indexed("lblCell", k));
-        lblIndex[k] = control<QLabel>(client, indexed("lblIndex", k));
-    }
-    for (int i = 0; i < Listing::LineCount; ++i) {
-        lblCode[i] = control<QLabel>(client, indexed("lblCode", i));
-    }
 }
 
 void frmArray::connectControls() {
@@ -131,32 +88,50 @@ void frmArray::fillInstructions() {
     Text1->setFont(fittingFont(Text1->font(), Text1->toPlainText(), Text1->size() - QSize(24, 12)));
 }
 
-// The entries are created without captions; the first render gives them the
-// engine's captions, check marks and enabled states.
+// Where the window keeps the actions of one title of the menu bar, and what
+// choosing its entry n (from 1; 0 for a title that is a command) does.
+struct frmArray::MenuHome {
+    QMenu** menu;      // a title with entries
+    QAction** actions; // its entries, or the title itself when it is a command
+    std::function<void(int n)> choose;
+};
+
+// The menu bar is the engine's menu tree, walked once. The entries are
+// created without captions; the first render gives them the engine's
+// captions, check marks and enabled states.
 void frmArray::buildMenus() {
-    mnu10 = menuBar()->addMenu(QString());
-    menuActions_.push_back(mnu10->menuAction());
-    for (int n = 1; n <= LevelCount; ++n) {
-        levelItems[static_cast<std::size_t>(n - 1)] =
-            mnu10->addAction(QString(), this, [this, n] { chooseLevel(n); });
-        menuActions_.push_back(levelItem(n));
+    const Menus& menus = exercise_.menus;
+    const std::map<const MenuEntry*, MenuHome> homes = {
+        {&menus.mnu10, {&mnu10, levelItems.data(), [this](int n) { chooseLevel(n); }}},
+        {&menus.mnu20, {&mnu20, languageItems.data(), [this](int n) { chooseLanguage(n); }}},
+        {&menus.mnu30, {nullptr, &mnu30, [this](int) { mnu30_Click(); }}},
+    };
+    for (const MenuTitle<const MenuEntry>& title : menus.bar()) {
+        addMenuTitle(title, homes.at(title.title));
     }
-    mnu20 = menuBar()->addMenu(QString());
-    mnu21 = mnu20->addAction(QString(), this, &frmArray::mnu21_Click);
-    mnu22 = mnu20->addAction(QString(), this, &frmArray::mnu22_Click);
-    mnu30 = menuBar()->addAction(QString(), this, &frmArray::mnu30_Click);
-    menuActions_.insert(menuActions_.end(), {mnu20->menuAction(), mnu21, mnu22, mnu30});
-    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
+    const std::vector<const MenuEntry*> entries = menus.all();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        menuActions_[i]->setObjectName(QString::fromStdString(entries[i]->name));
+        menuActions_[i]->setObjectName(qs(entries[i]->name));
     }
-    mnu10->setObjectName("mnu10");
-    mnu20->setObjectName("mnu20");
-    for (QAction* item : levelItems) {
-        item->setCheckable(true);
+}
+
+void frmArray::addMenuTitle(const MenuTitle<const MenuEntry>& title, const MenuHome& home) {
+    if (title.entries.empty()) {
+        *home.actions =
+            menuBar()->addAction(QString(), this, [choose = home.choose] { choose(0); });
+        menuActions_.push_back(*home.actions);
+        return;
     }
-    mnu21->setCheckable(true);
-    mnu22->setCheckable(true);
+    *home.menu = menuBar()->addMenu(QString());
+    (*home.menu)->setObjectName(qs(title.title->name));
+    menuActions_.push_back((*home.menu)->menuAction());
+    for (std::size_t i = 0; i < title.entries.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        home.actions[i] =
+            (*home.menu)->addAction(QString(), this, [choose = home.choose, n] { choose(n); });
+        home.actions[i]->setCheckable(true);
+        menuActions_.push_back(home.actions[i]);
+    }
 }
 
 void frmArray::Form_Load() {
@@ -198,8 +173,8 @@ void frmArray::renderGrid() {
     const AnswerGrid& grid = exercise_.grid;
     // A cell's state follows its colour and whether a test's result shows, so
     // its description changes with them.
-    const bool phaseChanged = describedAsTested_ != exercise_.showsTestResult();
-    describedAsTested_ = exercise_.showsTestResult();
+    const bool phaseChanged = describedAsTested_ == exercise_.testPending();
+    describedAsTested_ = !exercise_.testPending();
     for (int k = 1; k <= CellCount; ++k) {
         shown_.setCaption(*lblCell[k], grid.lblCell[k].caption);
         if (shown_.setColors(*lblCell[k], grid.lblCell[k].backColor) || phaseChanged) {
@@ -241,7 +216,7 @@ void frmArray::cmdStart_Click() {
 }
 
 void frmArray::cmdRun_Click() {
-    const bool next = exercise_.state.TestPending == 0;
+    const bool next = !exercise_.testPending();
     exercise_.cmdRun_Click();
     render();
     followProblem();
@@ -311,12 +286,9 @@ void frmArray::writeSignInDate(const QString& date) {
     render();
 }
 
-void frmArray::mnu21_Click() {
-    command(&Exercise::mnu21_Click);
-}
-
-void frmArray::mnu22_Click() {
-    command(&Exercise::mnu22_Click);
+void frmArray::chooseLanguage(int n) {
+    exercise_.chooseLanguage(n);
+    render();
 }
 
 void frmArray::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include "engine/exercise.hpp"
 #include "engine/grid_geometry.hpp"
 #include "ui/controls/clickable_label.hpp"
+#include "ui/form/frm_array_form.hpp"
 #include "ui/form/render_cache.hpp"
 
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -26,7 +28,7 @@ class ResultSheetPrinter;
 
 // The exercise window. Every handler calls the engine, then render() mirrors
 // the engine onto the widgets, then the window does what only it can do.
-class frmArray : public QMainWindow {
+class frmArray : public QMainWindow, public frmArrayForm {
     Q_OBJECT
 public:
     // Creating the window runs its load. A null random source means the real
@@ -55,43 +57,18 @@ public:
     void cmdPrint_Click();
     void cmdExit_Click();
     void cmdOK_Click();
-    void chooseLevel(int n); // the Level menu's entry n, 1..LevelCount
-    void mnu21_Click();
-    void mnu22_Click();
+    void chooseLevel(int n);    // the Level menu's entry n, 1..LevelCount
+    void chooseLanguage(int n); // the Language menu's entry n, 1..LanguageCount
+    void mnu21_Click() { chooseLanguage(1); }
+    void mnu22_Click() { chooseLanguage(2); }
     void mnu30_Click();
 
-    // The controls, named as in the layout; element 0 of the arrays is unused.
-    std::array<ClickableLabel*, CellCount + 1> lblCell{};
-    std::array<QLabel*, CellCount + 1> lblIndex{};
-    std::array<QLabel*, Listing::LineCount> lblCode{};
-    QLabel* lblProbNum = nullptr;
-    QLabel* lblProbLimit = nullptr;
-    QLabel* lblRight = nullptr;
-    QLabel* lblWrong = nullptr;
-    QLabel* lblScore = nullptr;
-    QLabel* lblLevel = nullptr;
-    QLabel* lblPeriod = nullptr;
-    QLabel* lblID = nullptr;
-    QLabel* lblDate = nullptr;
-    QLabel* lblName = nullptr;
-    QLabel* lblTeacher = nullptr;
-    QGroupBox* fraArray = nullptr;
-    QGroupBox* fraProgram = nullptr;
-    QGroupBox* fraStudentData = nullptr;
-    QGroupBox* fraInstructions = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QPushButton* cmdRun = nullptr;
-    QPushButton* cmdNewProgram = nullptr;
-    QPushButton* cmdOK = nullptr;
     QMenu* mnu10 = nullptr;
     std::array<QAction*, LevelCount> levelItems{}; // mnu11 first
     QAction* levelItem(int n) const { return levelItems.at(static_cast<std::size_t>(n - 1)); }
     QMenu* mnu20 = nullptr;
-    QAction* mnu21 = nullptr;
-    QAction* mnu22 = nullptr;
+    std::array<QAction*, LanguageCount> languageItems{}; // mnu21 first
+    QAction* languageItem(int n) const { return languageItems.at(static_cast<std::size_t>(n - 1)); }
     QAction* mnu30 = nullptr;
 
     ResultSheetPrinter& printer() { return *printer_; }
@@ -105,11 +82,11 @@ protected:
 
 private:
     void buildWindow();
-    void findControls(const QWidget& client);
-    void findArrays(const QWidget& client);
     void connectControls();
     void fillInstructions();
+    struct MenuHome;
     void buildMenus();
+    void addMenuTitle(const MenuTitle<const MenuEntry>& title, const MenuHome& home);
     void describeForScreenReaders();
     // The focus order; `gridEntry` is the grid's one stop, if any.
     void setFocusOrder(QWidget* gridEntry);

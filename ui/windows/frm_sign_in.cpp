@@ -35,8 +35,7 @@ frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow
 frmSignIn::~frmSignIn() = default;
 
 void frmSignIn::buildControls() {
-    tessaly::buildControls(*this, frmSignInLayout());
-    findControls();
+    tessaly::buildControls(*this, frmSignInLayout(), static_cast<frmSignInForm&>(*this));
     nameEntries();
     for (QLineEdit* box : {txtPeriod, txtID, txtName, txtTeacher}) {
         // Any text is accepted, up to the line edit's 32767 characters: longer
@@ -56,16 +55,6 @@ void frmSignIn::buildControls() {
     txtPeriod->setFocus();
     connectControls();
     startTimer();
-}
-
-void frmSignIn::findControls() {
-    lblFlash = control<QLabel>(*this, "lblFlash");
-    txtPeriod = control<QLineEdit>(*this, "txtPeriod");
-    txtID = control<QLineEdit>(*this, "txtID");
-    txtName = control<QLineEdit>(*this, "txtName");
-    txtTeacher = control<QLineEdit>(*this, "txtTeacher");
-    cmdOk = control<QPushButton>(*this, "cmdOk");
-    cmdExit = control<QPushButton>(*this, "cmdExit");
 }
 
 // Each box is named after the caption above it.

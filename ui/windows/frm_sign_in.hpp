@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/form/frm_sign_in_form.hpp"
 #include "ui/platform/placement.hpp"
 #include "ui/windows/frm_array.hpp"
 
@@ -16,7 +17,7 @@ namespace tessaly {
 
 // The start-up window: asks for period, class ID, name and teacher, mirrors
 // every keystroke into the exercise window, and opens it on OK.
-class frmSignIn : public QDialog {
+class frmSignIn : public QDialog, public frmSignInForm {
     Q_OBJECT
 public:
     // Creating the sign-in window creates the exercise window through
@@ -36,13 +37,6 @@ public:
     void cmdOk_Click();
     void cmdExit_Click();
 
-    QLabel* lblFlash = nullptr;
-    QLineEdit* txtPeriod = nullptr;
-    QLineEdit* txtID = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtTeacher = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdExit = nullptr;
     QTimer* Timer1 = nullptr;
 
 signals:
@@ -59,7 +53,6 @@ protected:
 
 private:
     void buildControls();
-    void findControls();
     void nameEntries();
     void connectControls();
     void startTimer();
