@@ -280,7 +280,7 @@ def move_to(start, target):
 def first_problem(window):
     """Three marks, one taken back, Test Now!, a look at the cells, Next."""
     order = visit_order(window)
-    step("Shift+Tab into the grid", ["shift+Tab"], "push button")
+    step("Shift+Tab into the grid", ["shift+Tab"], "0 push button", "row 0, column 0, not marked")
     at = (0, 0)
     stray = next(p for p in ((r, c) for r in range(1, 5) for c in range(1, 5)) if p not in order)
     marks = [order[0], order[1], stray]
@@ -293,7 +293,7 @@ def first_problem(window):
         at = place
         step("Space on cell %s" % (place,), ["space"], "%d, marked" % number)
     step("Space again on cell %s" % (stray,), ["space"], "0, not marked")
-    said = step("Tab to Test Now!", ["Tab"], "Test Now! push button")
+    step("Tab to Test Now!", ["Tab"], "Test Now! push button")
     visited = len(order)
     verdict = ("Problem 1 wrong: 2 of %d cells right, 0 stray marks. Right 0, Wrong 1, Score 0%%"
                % visited)
@@ -304,7 +304,7 @@ def first_problem(window):
         "the verdict's totals are the window's: %r" % shown_counters)
     # Back into the grid: the cell left last, now tested.
     said = step("Shift+Tab back into the grid", ["shift+Tab"], "push button")
-    name, description = cell_description(window, stray)
+    _, description = cell_description(window, stray)
     check(in_order(said, [description]), "the cell is described as the window says: %r, %r"
           % (description, said))
     speech.mark()
@@ -376,35 +376,38 @@ def rest_of_series(window, first):
                  "The series is over. Print prints the result sheet.")
 
 
-def main():
-    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], raised=True)
-    start(["speech-dispatcher", "--run-single", "--timeout", "0"], raised=True)
-    start(["orca", "--debug-file=" + os.path.join(WORKDIR, "orca.log"),
-           "--user-prefs", os.path.join(WORKDIR, "orca")], raised=True)
-    start(["openbox"])
+def play_series():
+    """Signs in and plays a whole series by keys, checking what Orca says."""
     said = speech.wait_for("Screen reader on.", seconds=30)
-    if not in_order(said, ["Screen reader on."]):
-        print("FAIL: Orca did not start: %r" % said)
-        return 1
-    began = time.monotonic()
+    check(in_order(said, ["Screen reader on."]), "Orca starts: %r" % said)
     program = start([PROGRAM])
+    app = wait_until(lambda: application(program.pid), "the program on the accessibility bus")
+    sign_in(app)
+    window = wait_until(lambda: (named(app, "Tessaly", pyatspi.ROLE_FRAME) or [None])[0],
+                        "the exercise window")
+    start_series(window)
+    first_problem(window)
+    flat_review(window)
+    second_problem(window)
+    rest_of_series(window, 3)
+
+
+def main():
+    began = time.monotonic()
     try:
-        app = wait_until(lambda: application(program.pid), "the program on the accessibility bus")
-        sign_in(app)
-        window = wait_until(lambda: (named(app, "Tessaly", pyatspi.ROLE_FRAME) or [None])[0],
-                            "the exercise window")
-        start_series(window)
-        first_problem(window)
-        flat_review(window)
-        second_problem(window)
-        rest_of_series(window, 3)
+        start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], raised=True)
+        start(["speech-dispatcher", "--run-single", "--timeout", "0"], raised=True)
+        start(["orca", "--debug-file=" + os.path.join(WORKDIR, "orca.log"),
+               "--user-prefs", os.path.join(WORKDIR, "orca")], raised=True)
+        start(["openbox"])
+        play_series()
     except Exception as error:  # the test ends, with what was said so far
         check(False, "%s: %s" % (type(error).__name__, error))
     finally:
-        print("the series took %.0f s" % (time.monotonic() - began))
-        for name, said in log:
-            print("%s: %r" % (name, said))
         stop_all()
+    print("Orca and the series took %.0f s; what Orca said:" % (time.monotonic() - began))
+    for name, said in log:
+        print("  %s: %r" % (name, said))
     print("%d passed, %d failed" % (passed, len(failures)))
     return 1 if failures else 0
 
