@@ -95,14 +95,30 @@ TEST(TestRun, MarksAfterATestVanishAtNext) {
     EXPECT_EQ(w.ex.lblWrong, "2");
 }
 
+// The problem as a student who cannot see the listing hears it: the loop
+// headers in the language the listing shows.
+TEST(TestRun, ProblemIsAnnouncedAsListed) {
+    const std::vector<std::pair<bool, std::string>> languages = {
+        {false, "Problem 1 of 20. For X = 1 to 2. For Y = 1 to 3"},
+        {true, "Problem 1 of 20. for (x= 1; x< 3; x++ ) {. for (y= 1; y< 4; y++ ) {"}};
+    for (const auto& [java, announced] : languages) {
+        test::ScriptedExercise w;
+        if (java) {
+            w.ex.mnu21_Click();
+        }
+        w.ex.cmdStart_Click();
+        test::setLoops(w.ex.state, Example);
+        w.ex.DisplayProgram();
+        EXPECT_EQ(w.ex.problemAnnouncement(), announced);
+    }
+}
+
 // What a student who cannot see the grid is told of the worked example, before
 // and after its test: marked, right, wrong, a stray mark, never visited.
 TEST(TestRun, CellsAreDescribedByTheirState) {
     test::ScriptedExercise w;
     w.ex.cmdStart_Click();
     test::setLoops(w.ex.state, Example);
-    w.ex.DisplayProgram();
-    EXPECT_EQ(w.ex.problemAnnouncement(), "Problem 1 of 20. For X = 1 to 2. For Y = 1 to 3");
     for (int cell : {7, 8, 9, 12, 14, 13, 20}) {
         w.ex.lblCell_Click(cell);
     }
