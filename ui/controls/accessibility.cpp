@@ -83,10 +83,12 @@ QAccessibleInterface* programInterfaces(const QString& className, QObject* objec
     return nullptr;
 }
 
-// The update handler that was there before ours (normally none: Qt's own
-// bridge).
+// The update handler that was there before ours; without one, Qt hands each
+// event to its own bridge to the accessibility bus.
 QAccessible::UpdateHandler qtHandler = nullptr;
 
+// A hidden widget's change is dropped: a screen reader that has not met the
+// widget yet reads its whole state afresh once it shows.
 void tellShownOnly(QAccessibleEvent* event) {
     const auto* widget = qobject_cast<const QWidget*>(event->object());
     if (widget != nullptr && !widget->isVisible()) {
