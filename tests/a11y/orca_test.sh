@@ -52,7 +52,7 @@ timeout 170 dbus-run-session -- "$python" "$here/orca_test.py" "$program" "$work
     grep -v '^dbus-daemon\|^SpiRegistry'
 status=${PIPESTATUS[0]}
 if [ -n "${ORCA_TEST_LOG:-}" ] && [ -s "$workdir/orca.log" ]; then
-    cp "$workdir/orca.log" "$ORCA_TEST_LOG"
+    cp "$workdir/orca.log" "$ORCA_TEST_LOG"; cp "$workdir"/speech-dispatcher.log "$ORCA_TEST_LOG.speechd" 2>/dev/null
     echo "Orca's log: $ORCA_TEST_LOG"
 fi
 exit "$status"
