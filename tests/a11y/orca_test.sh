@@ -6,7 +6,7 @@
 # Exit 77 (skipped) only when Orca is not installed; any other missing piece
 # is a failure, since scripts/install-deps.sh installs it.
 #
-#   orca_test.sh PROGRAM
+#   orca_test.sh PROGRAM    (ORCA_TEST_LOGS=DIR keeps the logs)
 set -u
 program=$1
 here=$(dirname "$0")
@@ -48,11 +48,13 @@ start_private_x
 write_speech_settings
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GSETTINGS_BACKEND=memory \
     XDG_CONFIG_HOME="$workdir/.config"
-timeout 170 dbus-run-session -- "$python" "$here/orca_test.py" "$program" "$workdir" 2>&1 |
+timeout 240 dbus-run-session -- "$python" "$here/orca_test.py" "$program" "$workdir" 2>&1 |
     grep -v '^dbus-daemon\|^SpiRegistry'
 status=${PIPESTATUS[0]}
-if [ -n "${ORCA_TEST_LOG:-}" ] && [ -s "$workdir/orca.log" ]; then
-    cp "$workdir/orca.log" "$ORCA_TEST_LOG"; cp "$workdir"/speech-dispatcher.log "$ORCA_TEST_LOG.speechd" 2>/dev/null
-    echo "Orca's log: $ORCA_TEST_LOG"
+# ORCA_TEST_LOGS=DIR keeps Orca's and speech-dispatcher's logs.
+if [ -n "${ORCA_TEST_LOGS:-}" ]; then
+    mkdir -p "$ORCA_TEST_LOGS"
+    cp "$workdir"/*.log "$workdir/said.txt" "$ORCA_TEST_LOGS" 2>/dev/null
+    echo "Orca's logs: $ORCA_TEST_LOGS"
 fi
 exit "$status"
