@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "announce.hpp"
+#include "ui/controls/announce.hpp"
 
 #include <QAccessible>
 #include <QString>

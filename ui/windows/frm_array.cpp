@@ -12,6 +12,7 @@
 #include "ui/form/render_cache.hpp"
 #include "ui/platform/clock.hpp"
 #include "ui/print/result_sheet_printer.hpp"
+#include "ui/windows/instructions_focus.hpp"
 #include "ui/windows/instructions_text.hpp"
 
 #include <QAction>
@@ -61,11 +62,8 @@ void frmArray::buildWindow() {
         lblCell, [this](int k) { lblCell_Click(k); },
         [this](QWidget* entry) { setFocusOrder(entry); });
     gridKeyboard_->setParent(this); // goes with the window
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && clientArea()->isAncestorOf(now)) {
-            lastClientFocus_ = now;
-        }
-    });
+    instructionsFocus_ = new InstructionsFocus(*client, *fraInstructions, *gridKeyboard_,
+                                               {cmdRun, cmdStart, cmdPrint});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -257,16 +255,12 @@ void frmArray::cmdExit_Click() {
 
 void frmArray::cmdOK_Click() {
     command(&Exercise::cmdOK_Click);
-    coverFocus(false);
-    restoreFocus();
+    instructionsFocus_->closed();
 }
 
 void frmArray::mnu30_Click() {
-    if (!exercise_.fraInstructionsVisible) {
-        focusBeforeInstructions_ = lastClientFocus_;
-    }
     command(&Exercise::mnu30_Click);
-    coverFocus(true);
+    instructionsFocus_->opened();
     cmdOK->setFocus(Qt::OtherFocusReason);
 }
 

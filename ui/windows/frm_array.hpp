@@ -7,9 +7,7 @@
 #include "ui/form/frm_array_form.hpp"
 #include "ui/form/render_cache.hpp"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -24,6 +22,7 @@ class QPushButton;
 namespace tessaly {
 
 class GridKeyboard;
+class InstructionsFocus;
 class ResultSheetPrinter;
 
 // The exercise window. Every handler calls the engine, then render() mirrors
@@ -90,9 +89,6 @@ private:
     void describeForScreenReaders();
     // The focus order; `gridEntry` is the grid's one stop, if any.
     void setFocusOrder(QWidget* gridEntry);
-    // While the instructions panel shows, the controls it covers take no focus.
-    void coverFocus(bool covered);
-    void restoreFocus();
     // After a command: a new problem enters the grid at its top-left again,
     // and cells shown or hidden change where the grid's stop is.
     void followProblem();
@@ -111,11 +107,7 @@ private:
     GridKeyboard* gridKeyboard_ = nullptr;
     int shownProblem_ = -1;          // the problem the grid's keyboard stop belongs to
     bool describedAsTested_ = false; // the cells' descriptions tell a test's result
-    QPointer<QWidget> focusBeforeInstructions_;
-    // The control in the client area that had the focus last: the menu bar
-    // takes the focus while the keyboard opens a menu.
-    QPointer<QWidget> lastClientFocus_;
-    QHash<QWidget*, Qt::FocusPolicy> coveredFocus_;
+    InstructionsFocus* instructionsFocus_ = nullptr;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;

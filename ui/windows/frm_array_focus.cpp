@@ -49,47 +49,4 @@ void frmArray::followProblem() {
     }
 }
 
-void frmArray::coverFocus(bool covered) {
-    if (covered && coveredFocus_.isEmpty()) {
-        const QRect panel = fraInstructions->geometry();
-        for (QWidget* widget : clientArea()->findChildren<QWidget*>()) {
-            // The grid's cells are the grid keyboard's to hand out.
-            const bool inPanel = fraInstructions->isAncestorOf(widget) ||
-                                 qobject_cast<ClickableLabel*>(widget) != nullptr;
-            const QRect place(widget->mapTo(clientArea(), QPoint(0, 0)), widget->size());
-            if (!inPanel && widget->focusPolicy() != Qt::NoFocus && panel.intersects(place)) {
-                coveredFocus_.insert(widget, widget->focusPolicy());
-                widget->setFocusPolicy(Qt::NoFocus);
-            }
-        }
-    } else if (!covered) {
-        for (auto it = coveredFocus_.cbegin(); it != coveredFocus_.cend(); ++it) {
-            it.key()->setFocusPolicy(it.value());
-        }
-        coveredFocus_.clear();
-    }
-    gridKeyboard_->setCovered(covered);
-}
-
-// Back to the control that had the focus before the panel opened, if it can
-// still take it; otherwise to the control the phase works with. Never to Exit
-// unless Exit had it.
-void frmArray::restoreFocus() {
-    QWidget* before = focusBeforeInstructions_.data();
-    focusBeforeInstructions_.clear();
-    const bool usable = before != nullptr && before->isVisible() && before->isEnabled() &&
-                        isAncestorOf(before) && !fraInstructions->isAncestorOf(before);
-    if (usable) {
-        before->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    for (QWidget* candidate : {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdStart),
-                               static_cast<QWidget*>(cmdPrint)}) {
-        if (candidate->isVisible()) {
-            candidate->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-}
-
 } // namespace tessaly

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "ui/windows/instructions_focus.hpp"
+
+#include "ui/controls/clickable_label.hpp"
+#include "ui/controls/grid_keyboard.hpp"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace tessaly {
+
+InstructionsFocus::InstructionsFocus(QWidget& client, QWidget& panel, GridKeyboard& grid,
+                                     std::vector<QWidget*> fallbacks)
+    : QObject(&client), client_(client), panel_(panel), grid_(grid),
+      fallbacks_(std::move(fallbacks)) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && client_.isAncestorOf(now)) {
+            lastClientFocus_ = now;
+        }
+    });
+}
+
+void InstructionsFocus::opened() {
+    if (!open_) {
+        focusBeforePanel_ = lastClientFocus_;
+        open_ = true;
+    }
+    cover(true);
+}
+
+void InstructionsFocus::closed() {
+    open_ = false;
+    cover(false);
+    restore();
+}
+
+void InstructionsFocus::cover(bool covered) {
+    if (covered && covered_.isEmpty()) {
+        const QRect panel = panel_.geometry();
+        for (QWidget* widget : client_.findChildren<QWidget*>()) {
+            // The grid's cells are the grid keyboard's to hand out.
+            const bool inPanel =
+                panel_.isAncestorOf(widget) || qobject_cast<ClickableLabel*>(widget) != nullptr;
+            const QRect place(widget->mapTo(&client_, QPoint(0, 0)), widget->size());
+            if (!inPanel && widget->focusPolicy() != Qt::NoFocus && panel.intersects(place)) {
+                covered_.insert(widget, widget->focusPolicy());
+                widget->setFocusPolicy(Qt::NoFocus);
+            }
+        }
+    } else if (!covered) {
+        for (auto it = covered_.cbegin(); it != covered_.cend(); ++it) {
+            it.key()->setFocusPolicy(it.value());
+        }
+        covered_.clear();
+    }
+    grid_.setCovered(covered);
+}
+
+// Back to the control that had the focus before the panel opened, if it can
+// still take it; otherwise to the control the phase works with. Never to Exit
+// unless Exit had it.
+void InstructionsFocus::restore() {
+    QWidget* before = focusBeforePanel_.data();
+    focusBeforePanel_.clear();
+    const bool usable = before != nullptr && before->isVisible() && before->isEnabled() &&
+                        client_.window()->isAncestorOf(before) && !panel_.isAncestorOf(before);
+    if (usable) {
+        before->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* candidate : fallbacks_) {
+        if (candidate->isVisible()) {
+            candidate->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace tessaly

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <vector>
+
+class QWidget;
+
+namespace tessaly {
+
+class GridKeyboard;
+
+// Where the exercise window's keyboard focus goes around the instructions
+// panel: while it shows, the controls it covers take no focus; when it
+// closes, the focus goes back to the control in the client area that had it
+// before it opened (the menu bar takes the focus while the keyboard opens a
+// menu, so that control is remembered as the focus moves).
+class InstructionsFocus : public QObject {
+    Q_OBJECT
+public:
+    // `fallbacks`: the controls that take the focus, the first visible one,
+    // when the one that had it before cannot take it again.
+    InstructionsFocus(QWidget& client, QWidget& panel, GridKeyboard& grid,
+                      std::vector<QWidget*> fallbacks);
+
+    // The panel opens (or is already open): remember the focus once, cover.
+    void opened();
+    // The panel closed: uncover, and give the focus back.
+    void closed();
+
+private:
+    void cover(bool covered);
+    void restore();
+
+    QWidget& client_;
+    QWidget& panel_;
+    GridKeyboard& grid_;
+    std::vector<QWidget*> fallbacks_;
+    QPointer<QWidget> lastClientFocus_;
+    QPointer<QWidget> focusBeforePanel_;
+    QHash<QWidget*, Qt::FocusPolicy> covered_;
+    bool open_ = false;
+};
+
+} // namespace tessaly
