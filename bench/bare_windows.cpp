@@ -102,7 +102,8 @@ QWidget* bareWidget(const Control& row, QWidget& container) {
         button->setAutoDefault(true);
         return button;
     }
-    case Kind::Frame: {
+    case Kind::Frame:
+    case Kind::SteppingFrame: {
         auto* frame = new QGroupBox(firstCaption(row), &container);
         paint(*frame, row.background.value_or(colors::Grey));
         return frame;
@@ -212,6 +213,18 @@ void BareWindows::buildSignIn() {
     auto* name = signIn_->findChild<QLineEdit*>("txtName");
     auto* shownName = exercise_->findChild<QLabel*>("lblName");
     QObject::connect(name, &QLineEdit::textChanged, shownName, &QLabel::setText);
+}
+
+std::unique_ptr<QDialog> BareWindows::explainWindow() {
+    auto dialog = std::make_unique<QDialog>(exercise_.get());
+    const WindowLook& look = frmExplainWindow();
+    dialog->setWindowTitle(QString::fromStdString(look.caption));
+    dialog->setWindowIcon(QIcon(":/tessaly/tessaly.png"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setFixedSize(pixels({0, 0, look.clientWidth, look.clientHeight}).size());
+    paint(*dialog, look.background);
+    build(*dialog, frmExplainLayout());
+    return dialog;
 }
 
 void BareWindows::show() {

@@ -27,6 +27,10 @@ public:
     // Shows the exercise window disabled and the sign-in window in front of it.
     void show();
 
+    // The Explain window over the exercise window, modal to it, with the
+    // widgets of its layout and their fixed captions; not shown yet.
+    std::unique_ptr<QDialog> explainWindow();
+
     QMainWindow& exercise() { return *exercise_; }
     QDialog& signIn() { return *signIn_; }
 

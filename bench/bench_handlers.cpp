@@ -20,9 +20,13 @@ namespace {
 struct Scene {
     std::unique_ptr<Program> program;
     std::vector<Step> steps;
+    bool inExplain = false; // the steps change the Explain window alone
 
     frmArray& main() const { return program->mainWindow(); }
     std::vector<QWidget*> windows() const {
+        if (inExplain) {
+            return {main().explainWindow()}; // its controls share the grid's names
+        }
         std::vector<QWidget*> list{&main()};
         if (program->signIn() != nullptr) {
             list.push_back(program->signIn());
@@ -32,6 +36,12 @@ struct Scene {
 };
 
 using SceneMaker = std::function<void(Scene&)>;
+
+// The bare windows as they are after the sign-in: the exercise window alone.
+void signInBare(BareWindows& bare) {
+    bare.signIn().hide();
+    bare.exercise().setEnabled(true);
+}
 
 void restart(Scene& scene, bool started) {
     scene.program.reset();
@@ -89,6 +99,37 @@ void languageChange(Scene& scene) {
                    {[&scene] { scene.main().mnu22_Click(); }}};
 }
 
+// A problem tested with every cell marked in reading order, to explain.
+void tested(Scene& scene) {
+    restart(scene, true);
+    markAll(scene);
+    scene.main().cmdRun_Click();
+    paintNow();
+}
+
+void closeExplain(Scene& scene) {
+    scene.main().explainWindow()->cmdClose_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void explainOpen(Scene& scene) {
+    tested(scene);
+    scene.steps = {{[&scene] { scene.main().mnu40_Click(); }},
+                   {[&scene] { closeExplain(scene); }, false}};
+}
+
+// A step forward and a step back, from the middle of the replay.
+void explainStep(Scene& scene) {
+    tested(scene);
+    scene.main().mnu40_Click();
+    frmExplain& explain = *scene.main().explainWindow();
+    explain.showStep(explain.replay().size() / 2);
+    paintNow();
+    scene.inExplain = true;
+    scene.steps = {{[&explain] { explain.fraReplay_Step(SteppingFrame::Move::Next); }},
+                   {[&explain] { explain.fraReplay_Step(SteppingFrame::Move::Previous); }}};
+}
+
 // Program side: the handlers themselves.
 void runProgram(benchmark::State& state, SceneMaker make) {
     Scene scene;
@@ -101,9 +142,11 @@ void runProgram(benchmark::State& state, SceneMaker make) {
 // inverse, untimed, so that every timed change is a real one.
 void runFloor(benchmark::State& state, SceneMaker make) {
     std::vector<std::pair<Snapshot, Snapshot>> recorded;
+    bool inExplain = false;
     {
         Scene scene;
         make(scene);
+        inExplain = scene.inExplain;
         for (const Step& step : scene.steps) {
             const Snapshot before = snapshot(scene.windows());
             step.act();
@@ -115,14 +158,34 @@ void runFloor(benchmark::State& state, SceneMaker make) {
     }
     BareWindows bare;
     bare.show();
+    std::unique_ptr<QDialog> explain;
+    std::vector<QWidget*> windows{&bare.exercise(), &bare.signIn()};
+    if (inExplain) {
+        signInBare(bare);
+        explain = bare.explainWindow();
+        explain->show();
+        windows = {explain.get()};
+    }
     paintNow();
-    const std::vector<QWidget*> windows{&bare.exercise(), &bare.signIn()};
     std::vector<Step> steps;
     for (const auto& [before, after] : recorded) {
         steps.push_back({[undo = changes(after, before, windows)] { apply(undo); }, false});
         steps.push_back({[redo = changes(before, after, windows)] { apply(redo); }});
     }
     runSteps(state, steps);
+}
+
+// The floor of opening Explain: its widgets made from the layout's rows and
+// shown. It leaves out what the window writes into them (the diagnosis, the
+// listing, the student's numbers), so it is lower than a true floor.
+void explainOpenFloor(benchmark::State& state, SceneMaker) {
+    BareWindows bare;
+    bare.show();
+    signInBare(bare);
+    paintNow();
+    std::unique_ptr<QDialog> explain;
+    runSteps(state, {{[&] { explain = bare.explainWindow(), explain->show(); }},
+                     {[&] { explain.reset(); }, false}});
 }
 
 // A keystroke into the name box and a Backspace, with `filled` characters
@@ -146,10 +209,12 @@ void keysFloor(benchmark::State& state, int filled) {
     keystrokes(state, *bare.signIn().findChild<QLineEdit*>("txtName"), filled);
 }
 
-void registerPair(const char* name, int iterations, SceneMaker make) {
+using FloorRunner = void (*)(benchmark::State&, SceneMaker);
+
+void registerPair(const char* name, int iterations, SceneMaker make, FloorRunner floor = runFloor) {
     const std::string base(name);
     registerTimed(base + "/tessaly", iterations, runProgram, make);
-    registerTimed(base + "/floor", iterations, runFloor, make);
+    registerTimed(base + "/floor", iterations, floor, make);
 }
 
 void registerKeys(const char* name, int iterations, int filled) {
@@ -167,6 +232,8 @@ int main(int argc, char** argv) {
     registerPair("next", iterations, next);
     registerPair("levelChange", iterations, levelChange);
     registerPair("languageChange", iterations, languageChange);
+    registerPair("explainOpen", iterations, explainOpen, explainOpenFloor);
+    registerPair("explainStep", iterations, explainStep);
     registerKeys("signInKey", iterations, 8);
     // One short of the box's limit, so that the keystroke is taken.
     registerKeys("signInKeyFull", iterations, MaxEntryLength - 1);

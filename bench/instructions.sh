@@ -21,7 +21,8 @@ count() {
 printf '%-16s %14s %14s %7s\n' benchmark tessaly floor ratio
 for pair in bench_startup:startup bench_handlers:cellClick bench_handlers:testNow25 \
     bench_handlers:next bench_handlers:levelChange bench_handlers:languageChange \
-    bench_handlers:signInKey bench_handlers:signInKeyFull; do
+    bench_handlers:signInKey bench_handlers:signInKeyFull bench_handlers:explainOpen \
+    bench_handlers:explainStep; do
     program=${pair%%:*} name=${pair#*:}
     tessaly=$(count "$program" "$name/tessaly")
     floor=$(count "$program" "$name/floor")

@@ -13,18 +13,17 @@ wait_mapped="$build/bench/wait_mapped"
 programs=("$build/ui/tessaly" "$build/bench/bare_tessaly")
 work=$(mktemp -d)
 
-number=99
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a display number no other server holds (-displayfd), and
+# does not reset between the measured runs (-noreset), which would turn away
+# a program that connects during the reset.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$number" ] && break
+for _ in $(seq 200); do
+    [ -s "$work/display" ] && break
     sleep 0.05
 done
-export DISPLAY=":$number" XDG_RUNTIME_DIR="$work"
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work"
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 

@@ -65,20 +65,26 @@ void AnswerGrid::captionIndexLabels() {
 
 namespace {
 
+struct CellState {
+    Color color;
+    const char* words;
+};
+
 // The state that a cell's colour shows; the test run's colours are its verdicts.
-const char* cellState(Color color) {
-    switch (color) {
-    case colors::Yellow:
-        return "marked";
-    case colors::Green:
-        return "right";
-    case colors::Red:
-        return "wrong";
-    case colors::Orange:
-        return "not visited";
-    default:
-        return "not marked";
+constexpr std::array<CellState, 4> ColouredStates = {{
+    {colors::Yellow, "marked"},
+    {colors::Green, "right"},
+    {colors::Red, "wrong"},
+    {colors::Orange, "stray mark"},
+}};
+
+const char* cellState(Color color, bool tested) {
+    for (const CellState& state : ColouredStates) {
+        if (state.color == color) {
+            return state.words;
+        }
     }
+    return tested ? "not visited" : "not marked";
 }
 
 } // namespace
@@ -88,8 +94,14 @@ std::string cellPlace(int k) {
            numberText(shownIndex(cellColumn(k)));
 }
 
-std::string AnswerGrid::describeCell(int k) const {
-    return cellPlace(k) + ", " + cellState(lblCell.at(static_cast<std::size_t>(k)).backColor);
+std::string AnswerGrid::describeCell(int k, bool tested) const {
+    return cellPlace(k) + ", " +
+           cellState(lblCell.at(static_cast<std::size_t>(k)).backColor, tested);
+}
+
+std::string AnswerGrid::announceCell(int k, bool tested) const {
+    const Cell& shown = lblCell.at(static_cast<std::size_t>(k));
+    return shown.caption + ", " + cellState(shown.backColor, tested);
 }
 
 void AnswerGrid::ToggleCells(int i, bool turnOn) {

@@ -63,8 +63,14 @@ public:
     void ToggleCells(int i, bool turnOn);
 
     // What a cell tells a student who cannot see it: its shown row and column
-    // and its state, "row 1, column 2, marked". k in 1..CellCount.
-    std::string describeCell(int k) const;
+    // and its state, "row 1, column 2, marked". k in 1..CellCount. `tested`:
+    // the grid shows a test's result, so a white cell is one the loops did
+    // not visit; before the test it is one not marked yet.
+    std::string describeCell(int k, bool tested = false) const;
+
+    // What a press on cell k tells a student who cannot see it: its new
+    // caption and state, "3, marked" or "0, not marked".
+    std::string announceCell(int k, bool tested = false) const;
 
     // Makes all 25 coordinate labels visible or hidden.
     void showIndexLabels(bool visible);

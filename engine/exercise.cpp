@@ -32,7 +32,7 @@ template <typename Entry, std::size_t N> std::vector<Entry*> pointers(std::array
 } // namespace
 
 std::vector<MenuTitle<MenuEntry>> Menus::bar() {
-    return {{&mnu10, pointers(levels)}, {&mnu20, pointers(languages)}, {&mnu30, {}}};
+    return {{&mnu10, pointers(levels)}, {&mnu20, pointers(languages)}, {&mnu30, {}}, {&mnu40, {}}};
 }
 
 std::vector<MenuTitle<const MenuEntry>> Menus::bar() const {
@@ -129,10 +129,14 @@ void Exercise::cmdStart_Click() {
     lblProbNum = "1";
     cmdStartVisible = false;
     fraProgramVisible = true;
-    // Level and language are chosen before Start only; Instructions stays.
-    for (MenuEntry* entry : menus.all()) {
-        if (entry != &menus.mnu30) {
-            entry->enabled = false;
+    // The choices (the menus with entries: level and language) are made
+    // before Start only; the commands, Instructions and Explain, are left alone.
+    for (const MenuTitle<MenuEntry>& title : menus.bar()) {
+        if (!title.entries.empty()) {
+            title.title->enabled = false;
+            for (MenuEntry* entry : title.entries) {
+                entry->enabled = false;
+            }
         }
     }
 }

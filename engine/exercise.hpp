@@ -122,6 +122,18 @@ public:
     // Whether "Test Now!" is showing: the next press tests the marks.
     bool testPending() const { return state.TestPending != 0; }
 
+    // What a student who cannot see the window is told. After Start and each
+    // "Next": "Problem 2 of 20. For X = 1 to 3. For Y = 0 to 4 Step 2", the
+    // loop headers as the listing shows them.
+    std::string problemAnnouncement() const;
+    // After a test: the verdict; after the last one also that the series is
+    // over and what Print does.
+    std::string testAnnouncement() const;
+    // Cell k (1..CellCount): its place and state, and its caption and state
+    // as a press on it changes them; after a test they tell its result.
+    std::string describeCell(int k) const { return grid.describeCell(k, !testPending()); }
+    std::string cellAnnouncement(int k) const { return grid.announceCell(k, !testPending()); }
+
     // Level n (1..LevelCount) as its row in the level table says: a checked
     // level does nothing; otherwise it redraws the problem.
     void chooseLevel(int n);

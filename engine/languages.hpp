@@ -10,18 +10,19 @@
 
 namespace tessaly {
 
-// What a language sets: the value of LanguageFlag that selects its loop
-// headers, and the fixed lines of its listing.
+// What a language sets: the value of LanguageFlag that selects it, the fixed
+// lines of its listing and the writer of its two loop headers.
 struct Language {
     std::string_view menuName; // the language's entry in the Language menu
     std::string_view caption;  // the entry's caption
     std::int16_t languageFlag;
     void (Listing::*writeFixedLines)();
+    HeaderWriter header;
 };
 
 inline constexpr auto Languages = std::to_array<Language>({
-    {"mnu21", "Java", FlagTrue, &Listing::writeJavaLines},
-    {"mnu22", "BASIC", FlagFalse, &Listing::writeBasicLines},
+    {"mnu21", "Java", FlagTrue, &Listing::writeJavaLines, javaHeader},
+    {"mnu22", "BASIC", FlagFalse, &Listing::writeBasicLines, basicHeader},
 });
 
 inline constexpr int LanguageCount = static_cast<int>(Languages.size());

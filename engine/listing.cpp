@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "listing.hpp"
 
+#include "languages.hpp"
 #include "number_text.hpp"
 
 namespace tessaly {
@@ -67,7 +68,12 @@ std::string javaHeader(char variable, float start, float end, std::int16_t step)
 }
 
 HeaderWriter headerWriter(std::int16_t languageFlag) {
-    return languageFlag == 0 ? basicHeader : javaHeader;
+    for (const Language& row : Languages) {
+        if (row.languageFlag == languageFlag) {
+            return row.header;
+        }
+    }
+    return javaHeader; // the flag is tested for zero: any other value is Java's
 }
 
 void Listing::DisplayProgram(const ExerciseState& state) {

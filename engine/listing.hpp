@@ -39,7 +39,8 @@ private:
 std::string basicHeader(char variable, float start, float end, std::int16_t step);
 std::string javaHeader(char variable, float start, float end, std::int16_t step);
 
-// The header writer of the language that languageFlag selects (0 BASIC, anything else Java).
+// The header writer of the language that languageFlag selects in the language
+// table (0 BASIC, anything else Java).
 using HeaderWriter = std::string (*)(char variable, float start, float end, std::int16_t step);
 HeaderWriter headerWriter(std::int16_t languageFlag);
 

@@ -92,6 +92,18 @@ void Exercise::describeVerdict(bool wrong, int rightCells, int visited, int stra
               "Right " + lblRight + ", Wrong " + lblWrong + ", Score " + lblScore;
 }
 
+std::string Exercise::problemAnnouncement() const {
+    return "Problem " + lblProbNum + " of " + lblProbLimit + ". " +
+           listing.line(Listing::OuterHeader) + ". " + listing.line(Listing::InnerHeader);
+}
+
+std::string Exercise::testAnnouncement() const {
+    if (!seriesOver()) {
+        return verdict;
+    }
+    return verdict + ". The series is over. Print prints the result sheet.";
+}
+
 void Exercise::endSeries() {
     fraProgramVisible = false;
     backColor = colors::White;

@@ -15,6 +15,7 @@ packages=(
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
     at-spi2-core python3-pyatspi dbus libxcb1-dev openbox
+    orca speech-dispatcher
     librsvg2-bin dpkg-dev file
     desktop-file-utils appstream mandoc man-db lintian xdotool x11-utils
     libx11-dev hyperfine time

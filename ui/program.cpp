@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/program.hpp"
 
+#include "ui/platform/key_repeat.hpp"
+
 #include <QApplication>
 
 namespace tessaly {
 
 Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
+    heldKeys_.setRepeatsArePressesAlone(repeatHeldKeysWithoutReleases());
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
     connect(frmSignIn_.get(), &frmSignIn::endRequested, this, &Program::end);
@@ -30,6 +33,7 @@ void Program::start() {
 frmArray& Program::createMainWindow() {
     frmArray_ = std::make_unique<frmArray>(std::move(random_));
     connect(frmArray_.get(), &frmArray::endRequested, this, &Program::end);
+    mainWatch_ = std::make_unique<WindowLossWatch>(*frmArray_, &Program::end);
     return *frmArray_;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/controls/held_key_guard.hpp"
 #include "ui/platform/window_watch.hpp"
 #include "ui/windows/frm_array.hpp"
 #include "ui/windows/frm_sign_in.hpp"
@@ -38,6 +39,8 @@ private:
     void removeSignIn();
 
     std::unique_ptr<RandomSource> random_;
+    // Space or Enter held down presses once, in either window and its dialogs.
+    HeldKeyGuard heldKeys_;
     // Declared before the sign-in window, which refers to it, so that it
     // outlives it.
     std::unique_ptr<frmArray> frmArray_;
@@ -45,6 +48,9 @@ private:
     // Ends the program when the window system destroys the sign-in window,
     // which would otherwise leave the exercise window disabled for good.
     std::unique_ptr<WindowLossWatch> signInWatch_;
+    // Ends the program when the window system destroys the exercise window,
+    // as Exit does, whatever the window is doing (a print may be waiting).
+    std::unique_ptr<WindowLossWatch> mainWatch_;
     // A removed sign-in window until the event loop has destroyed it.
     QPointer<frmSignIn> leaving_;
 };

@@ -1,9 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# The sign-in window destroyed by the window system (as `xdotool windowclose`
-# does) ends the program, as Exit does, instead of leaving the exercise window
-# disabled for good. Runs on a private X server with a window manager when one
-# is installed. Exit 77 (skipped) when a tool is missing.
+# A window destroyed by the window system (as `xdotool windowclose` does) ends
+# the program, as Exit does: the sign-in window, which would otherwise leave the
+# exercise window disabled for good, and the exercise window, idle or while
+# Print waits for a print service that never answers. Runs on a private X
+# server with a window manager when one is installed. Exit 77 (skipped) when a
+# tool is missing.
 #
 #   window_close_test.sh PROGRAM
 set -u
@@ -18,24 +20,92 @@ if command -v openbox >/dev/null; then
     sleep 0.5
 fi
 
-"$program" >"$workdir/out" 2>&1 &
-program_pid=$!
-background_pids+=("$program_pid")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Please Sign In$' | head -1)
-[ -n "$window" ] || fail "the sign-in window did not appear"
-xdotool windowclose "$window"
-for _ in $(seq 50); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
+# A print service that takes connections and never answers them.
+silent_service() {
+    /usr/bin/python3 - "$1" <<'PY' &
+import socket, sys, time
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(16)
+held = []
+server.settimeout(60)
+while True:
+    try:
+        held.append(server.accept()[0])
+    except OSError:
+        break
+PY
+    background_pids+=($!)
+    for _ in $(seq 50); do
+        [ -S "$1" ] && return
+        sleep 0.1
+    done
+    fail "the silent print service did not start"
+}
+
+find_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1
+}
+
+# Signs in by keyboard and plays the whole series: 39 presses of Space after
+# Start leave the focus on Print.
+to_series_end() {
+    xdotool type --delay 50 '~'
+    xdotool key Return
+    [ -n "$(find_window '^Tessaly$')" ] || fail "the exercise window did not appear"
+    sleep 0.5
+    xdotool key space
+    for _ in $(seq 39); do
+        xdotool key --delay 60 space
+    done
+}
+
+# One case: the program started, brought to the state `case` names, and the
+# window destroyed from outside.
+close_case() {
+    local case=$1 window program_pid status
+    export CUPS_SERVER="$workdir/no-cups.sock"
+    [ "$case" = "exercise window while printing" ] && CUPS_SERVER="$workdir/silent.sock"
+    "$program" >"$workdir/out" 2>&1 &
+    program_pid=$!
+    background_pids+=("$program_pid")
+    window=$(find_window '^Please Sign In$')
+    [ -n "$window" ] || fail "$case: the sign-in window did not appear"
+    case $case in
+    "sign-in window") ;;
+    "exercise window, idle")
+        xdotool type --delay 50 '~'
+        xdotool key Return
+        window=$(find_window '^Tessaly$')
+        sleep 0.5
+        ;;
+    "exercise window while printing")
+        to_series_end
+        window=$(find_window '^Tessaly$')
+        xdotool key space # Print: it waits for the silent service
+        sleep 1
+        ;;
+    esac
+    xdotool windowclose "$window"
+    for _ in $(seq 50); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$program_pid" 2>/dev/null; then
+        fail "$case: the program still runs 5 s after its window was destroyed"
+    fi
+    wait "$program_pid"
+    status=$?
+    if [ "$status" -ne 0 ]; then
+        cat "$workdir/out"
+        fail "$case: the program ended with status $status"
+    fi
+    echo "PASS: $case"
+}
+
+silent_service "$workdir/silent.sock"
+cases=("sign-in window" "exercise window, idle" "exercise window while printing")
+for case in "${cases[@]}"; do
+    close_case "$case"
 done
-if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program still runs 5 s after its sign-in window was destroyed"
-fi
-wait "$program_pid"
-status=$?
-if [ "$status" -ne 0 ]; then
-    echo "FAIL: the program ended with status $status"; cat "$workdir/out"
-    echo "0 passed, 1 failed"
-    exit 1
-fi
-echo "1 passed, 0 failed"
+echo "${#cases[@]} passed, 0 failed"

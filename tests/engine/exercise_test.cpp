@@ -36,6 +36,7 @@ TEST(Exercise, StartKeepsEarlyMarksLocksLevelAndLanguageAndInstructionsChangeNot
         EXPECT_FALSE(e->enabled) << e->caption;
     }
     EXPECT_TRUE(m.mnu30.enabled);
+    EXPECT_EQ(m.all().back(), &m.mnu40); // a command at the end of the menu bar
     const std::string before = test::describe(w.ex);
     w.ex.mnu30_Click();
     EXPECT_TRUE(w.ex.fraInstructionsVisible);

@@ -95,6 +95,56 @@ TEST(TestRun, MarksAfterATestVanishAtNext) {
     EXPECT_EQ(w.ex.lblWrong, "2");
 }
 
+// The problem as a student who cannot see the listing hears it: the loop
+// headers in the language the listing shows.
+TEST(TestRun, ProblemIsAnnouncedAsListed) {
+    const std::vector<std::pair<bool, std::string>> languages = {
+        {false, "Problem 1 of 20. For X = 1 to 2. For Y = 1 to 3"},
+        {true, "Problem 1 of 20. for (x= 1; x< 3; x++ ) {. for (y= 1; y< 4; y++ ) {"}};
+    for (const auto& [java, announced] : languages) {
+        test::ScriptedExercise w;
+        if (java) {
+            w.ex.mnu21_Click();
+        }
+        w.ex.cmdStart_Click();
+        test::setLoops(w.ex.state, Example);
+        w.ex.DisplayProgram();
+        EXPECT_EQ(w.ex.problemAnnouncement(), announced);
+    }
+}
+
+// What a student who cannot see the grid is told of the worked example, before
+// and after its test: marked, right, wrong, a stray mark, never visited.
+TEST(TestRun, CellsAreDescribedByTheirState) {
+    test::ScriptedExercise w;
+    w.ex.cmdStart_Click();
+    test::setLoops(w.ex.state, Example);
+    for (int cell : {7, 8, 9, 12, 14, 13, 20}) {
+        w.ex.lblCell_Click(cell);
+    }
+    w.ex.lblCell_Click(9);
+    EXPECT_EQ(w.ex.cellAnnouncement(9), "0, not marked");
+    w.ex.lblCell_Click(9);
+    EXPECT_EQ(w.ex.cellAnnouncement(9), "7, marked");
+    EXPECT_EQ(w.ex.describeCell(20), "row 3, column 4, marked");
+    EXPECT_EQ(w.ex.describeCell(1), "row 0, column 0, not marked");
+    w.ex.cmdRun_Click();
+    const std::vector<std::pair<int, std::string>> described = {
+        {7, "row 1, column 1, right"},
+        {9, "row 1, column 3, wrong"},
+        {20, "row 3, column 4, stray mark"},
+        {1, "row 0, column 0, not visited"},
+        {25, "row 4, column 4, not visited"}};
+    for (const auto& [cell, description] : described) {
+        EXPECT_EQ(w.ex.describeCell(cell), description);
+    }
+    EXPECT_EQ(w.ex.cellAnnouncement(20), "X, stray mark");
+    EXPECT_EQ(w.ex.testAnnouncement(), "Problem 1 wrong: 3 of 6 cells right, 1 stray mark. "
+                                       "Right 0, Wrong 1, Score 0%");
+    w.ex.cmdRun_Click();
+    EXPECT_EQ(w.ex.describeCell(20), "row 3, column 4, not marked");
+}
+
 // A series through real draws: 'R' answers a problem right, 'W' tests it unmarked.
 struct Series {
     const char* results;
@@ -123,8 +173,14 @@ TEST_P(SeriesTest, TotalsScoreProblemNumberAndEnd) {
         EXPECT_EQ(ex.fraArrayVisible, !over);
         EXPECT_EQ(ex.cmdPrintVisible, over);
         EXPECT_EQ(ex.backColor, over ? 0xFFFFFFu : colors::Grey);
+        // Only the last verdict says that the series is over.
+        const std::string end = ". The series is over. Print prints the result sheet.";
+        EXPECT_EQ(ex.testAnnouncement(), over ? ex.verdict + end : ex.verdict);
         if (!over) {
             ex.cmdRun_Click();
+            EXPECT_EQ(ex.problemAnnouncement().rfind(
+                          "Problem " + std::to_string(i + 2) + " of 20. For X = ", 0),
+                      0u);
         }
     }
     EXPECT_EQ(ex.lblRight + " " + ex.lblWrong + " " + ex.lblScore, GetParam().totals);

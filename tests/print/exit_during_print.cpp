@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     tessaly::frmArray& window = program.mainWindow();
     // Nothing may be asked: a dialog would hold the run.
     window.printer().askToSavePdf = [](const QString&) { return false; };
-    window.printer().reportFailure = [](const QString&) {};
+    window.printer().reportFailure = [](const QString&) { return false; };
     QTimer::singleShot(0, &window, [&] { window.cmdPrint->click(); });
     QTimer::singleShot(delayMs, &window, [&] { window.cmdExit->click(); });
     QTimer::singleShot(20000, &app, [] { QApplication::exit(3); }); // Exit did nothing

@@ -63,7 +63,11 @@ void NoPrinterTest::offersPdf() {
         proposed = name;
         return path;
     };
-    window.printer().reportFailure = [](const QString& text) { QFAIL(qPrintable(text)); };
+    window.printer().reportFailure = [](const QString& text) {
+        QTest::qFail(qPrintable(text), __FILE__, __LINE__);
+        return false;
+    };
+    window.printer().reportSaved = [](const QString&) {};
     // Print leaves the focus on Exit once the sheet is saved, else on Print.
     const bool written = save && !file.isEmpty();
     QPushButton* focusAfter = written ? window.cmdExit : window.cmdPrint;
@@ -98,7 +102,10 @@ void NoPrinterTest::unwritablePdfIsReported() {
     window.printer().choosePdfFile = [&](const QString&) {
         return folder_.filePath("missing-folder/sheet.pdf");
     };
-    window.printer().reportFailure = [&](const QString& text) { reported = text; };
+    window.printer().reportFailure = [&](const QString& text) {
+        reported = text;
+        return false;
+    };
     QVERIFY(!window.printer().printResultSheet());
     QVERIFY2(reported.contains("could not be written"), qPrintable(reported));
 }

@@ -133,7 +133,9 @@ PrintRun PrintServiceTest::pressPrint(frmArray& window, const QString& pdf,
     window.printer().choosePdfFile = [&](const QString&) { return pdf; };
     window.printer().reportFailure = [](const QString& problem) {
         qWarning("%s", qPrintable(problem));
+        return false;
     };
+    window.printer().reportSaved = [](const QString&) {};
     if (pressAgainWhileWaiting) {
         QTimer::singleShot(300, &window,
                            [&] { QTest::mouseClick(window.cmdPrint, Qt::LeftButton); });
@@ -242,7 +244,7 @@ void PrintServiceTest::exitWhileWaiting() {
     bool askedAnything = false;
     window.printer().askToSavePdf = [&](const QString&) { return askedAnything = true; };
     window.printer().choosePdfFile = [&](const QString&) { return QString(); };
-    window.printer().reportFailure = [&](const QString&) { askedAnything = true; };
+    window.printer().reportFailure = [&](const QString&) { return askedAnything = true; };
     qint64 printMs = -1;
     QTimer::singleShot(0, &window, [&] {
         QElapsedTimer clock;

@@ -94,8 +94,8 @@ private slots:
             {{7, "row 1, column 1, right"},
              {8, "row 1, column 2, wrong"},
              {13, "row 2, column 2, wrong"},
-             {25, "row 4, column 4, not visited"},
-             {1, "row 0, column 0, not marked"}}};
+             {25, "row 4, column 4, stray mark"},
+             {1, "row 0, column 0, not visited"}}};
         for (const auto& [cell, description] : expected) {
             QCOMPARE(descriptionOf(main.lblCell[cell]), description);
         }

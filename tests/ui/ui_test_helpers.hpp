@@ -10,6 +10,7 @@
 #include "ui/program.hpp"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -36,6 +37,23 @@ public:
 
 private:
     float seconds_;
+};
+
+// Counts the presses of Space or Enter that reach a widget unflagged as
+// repeats: the grid's keyboard presses a cell on each of them.
+class KeyPressCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            const bool press = key.key() == Qt::Key_Space || key.key() == Qt::Key_Return;
+            count += press && !key.isAutoRepeat() ? 1 : 0;
+        }
+        return false;
+    }
 };
 
 inline QColor background(const QWidget* widget) {

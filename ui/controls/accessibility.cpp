@@ -5,13 +5,16 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QWidget>
 
 namespace tessaly {
 
 namespace {
 
 // A label's name is exactly its caption, empty included; its description is
-// whatever the window says of it (row, column and verdict for a cell).
+// whatever the window says of it (row, column and verdict for a cell). A
+// caption with a buddy is that box's label, so a screen reader reads it with
+// the box and not again among the window's loose texts.
 class CaptionAccessible : public QAccessibleWidget {
 public:
     explicit CaptionAccessible(QLabel* label, QAccessible::Role role = QAccessible::StaticText)
@@ -20,10 +23,25 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
             const QString name = widget()->accessibleName();
-            return name.isEmpty() ? static_cast<const QLabel*>(widget())->text() : name;
+            return name.isEmpty() ? label().text() : name;
         }
         return QAccessibleWidget::text(t);
     }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto related = QAccessibleWidget::relations(match);
+        QAccessibleInterface* box = label().buddy() != nullptr
+                                        ? QAccessible::queryAccessibleInterface(label().buddy())
+                                        : nullptr;
+        if ((match & QAccessible::Labelled) && box != nullptr) {
+            related.append({box, QAccessible::Labelled});
+        }
+        return related;
+    }
+
+private:
+    const QLabel& label() const { return *static_cast<const QLabel*>(widget()); }
 };
 
 // A grid cell: pressing it does what a click does; it can always take the
@@ -65,7 +83,33 @@ QAccessibleInterface* programInterfaces(const QString& className, QObject* objec
     return nullptr;
 }
 
+// The update handler that was there before ours; without one, Qt hands each
+// event to its own bridge to the accessibility bus.
+QAccessible::UpdateHandler qtHandler = nullptr;
+
+// A hidden widget's change is dropped: a screen reader that has not met the
+// widget yet reads its whole state afresh once it shows.
+void tellShownOnly(QAccessibleEvent* event) {
+    const auto* widget = qobject_cast<const QWidget*>(event->object());
+    if (widget != nullptr && !widget->isVisible()) {
+        return;
+    }
+    if (qtHandler != nullptr) {
+        qtHandler(event);
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(tellShownOnly);
+}
+
 } // namespace
+
+void setEnabledTellingShownOnly(QWidget& window, bool enabled) {
+    qtHandler = QAccessible::installUpdateHandler(tellShownOnly);
+    window.setEnabled(enabled);
+    QAccessible::installUpdateHandler(qtHandler);
+}
 
 void installAccessibility() {
     static bool installed = false;

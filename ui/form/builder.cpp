@@ -2,6 +2,7 @@
 #include "ui/form/builder.hpp"
 
 #include "ui/controls/clickable_label.hpp"
+#include "ui/controls/stepping_frame.hpp"
 #include "ui/form/font_fit.hpp"
 #include "ui/form/look.hpp"
 #include "ui/form/qt_convert.hpp"
@@ -61,7 +62,9 @@ QWidget* createButton(const Control& row, QWidget& container) {
 }
 
 QWidget* createFrame(const Control& row, QWidget& container) {
-    auto* frame = new QGroupBox(QString::fromStdString(row.caption), &container);
+    const QString title = QString::fromStdString(row.caption);
+    QGroupBox* frame = row.kind == Kind::SteppingFrame ? new SteppingFrame(title, &container)
+                                                       : new QGroupBox(title, &container);
     setColors(*frame, row.background.value_or(colors::Grey));
     return frame;
 }
@@ -100,6 +103,7 @@ QWidget* createWidget(const Control& row, QWidget& container) {
     case Kind::Button:
         return createButton(row, container);
     case Kind::Frame:
+    case Kind::SteppingFrame:
         return createFrame(row, container);
     case Kind::TextBox:
         return createTextBox(row, container);

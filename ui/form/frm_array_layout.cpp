@@ -105,7 +105,7 @@ void addGridRows(Layout& layout) {
 
 void addListingRows(Layout& layout) {
     for (int i = 0; i < Listing::LineCount; ++i) {
-        const auto [left, top] = CodePlaces[static_cast<std::size_t>(i)];
+        const auto [left, top] = codePlace(i);
         layout.push_back({"lblCode" + std::to_string(i), bound<&frmArrayForm::lblCode>.at(i), Kind::Label, "fraProgram", {left, top, 0, 360}, "", Medium, {}, AutoSize});
     }
 }
@@ -120,6 +120,10 @@ Layout makeLayout() {
 }
 
 } // namespace
+
+std::pair<int, int> codePlace(int i) {
+    return CodePlaces.at(static_cast<std::size_t>(i));
+}
 
 const WindowLook& frmArrayWindow() {
     static const WindowLook window{"Tessaly", 9465, 7875, colors::Grey};

@@ -11,6 +11,7 @@
 #include <string>
 #include <type_traits>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 namespace tessaly {
@@ -29,6 +30,7 @@ enum class Kind {
     Cell,          // a label that takes clicks
     Button,        // QPushButton
     Frame,         // a titled frame that holds other controls
+    SteppingFrame, // a titled frame that is one keyboard stop and steps with the arrow keys
     TextBox,       // a single-line entry box
     MultiLineText, // a read-only multi-line text
     Shape,         // a decorative outline
@@ -123,5 +125,11 @@ const WindowLook& frmArrayWindow();
 const Layout& frmArrayLayout();
 const WindowLook& frmSignInWindow();
 const Layout& frmSignInLayout();
+const WindowLook& frmExplainWindow();
+const Layout& frmExplainLayout();
+
+// Where line i (0..8) of a listing stands in its program frame: left and top
+// in twips. Each line sizes itself to its text.
+std::pair<int, int> codePlace(int i);
 
 } // namespace tessaly

@@ -2,11 +2,14 @@
 #include "ui/print/result_sheet_printer.hpp"
 
 #include "ui/controls/whole_characters.hpp"
+#include "ui/print/complete_file.hpp"
+#include "ui/print/pdf_file_dialog.hpp"
 #include "ui/print/print_module_loader.hpp"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -160,14 +163,27 @@ void ResultSheetPrinter::submit(Attempt& attempt, const QString& printer, const 
     }
 }
 
+// The whole document is made in memory first: QPdfWriter does not report a
+// write that fails, so the file is written by a writer that checks every write.
 QString ResultSheetPrinter::writePdf(const QString& path, const QPageLayout& layout,
                                      const QImage& sheet) const {
-    QPdfWriter pdf(path);
-    pdf.setResolution(1200);
-    pdf.setPageLayout(layout);
-    pdf.setTitle(DocumentName);
-    if (!paintSheet(pdf, sheet).isEmpty()) {
-        return QObject::tr("The PDF file \"%1\" could not be written.").arg(path);
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    QString problem;
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setPageLayout(layout);
+        pdf.setTitle(DocumentName);
+        problem = paintSheet(pdf, sheet);
+    }
+    if (problem.isEmpty()) {
+        problem = writeCompleteFile(path, document);
+    }
+    if (!problem.isEmpty()) {
+        return QObject::tr("The PDF file \"%1\" could not be written. %2")
+            .arg(QFileInfo(path).absoluteFilePath(), problem);
     }
     return {};
 }
@@ -195,21 +211,27 @@ bool ResultSheetPrinter::printResultSheet() {
     return offerPdf(attempt, sheet) || attempt.queued;
 }
 
+// Until the sheet is in a complete file, or the student gives up: a file that
+// could not be written is reported with the reason, and another place offered.
 bool ResultSheetPrinter::offerPdf(const Attempt& attempt, const QImage& sheet) {
     if (!ask(attempt)) {
         return false;
     }
-    const QString path = chooseFile(proposedPdfName());
-    if (path.isEmpty()) {
-        return false;
-    }
-    const QString pdfProblem = writePdf(path, attempt.layout, sheet);
-    if (!pdfProblem.isEmpty()) {
+    for (;;) {
+        const QString path = chooseFile(proposedPdfName());
+        if (path.isEmpty()) {
+            return false;
+        }
+        const QString pdfProblem = writePdf(path, attempt.layout, sheet);
+        if (pdfProblem.isEmpty()) {
+            tellSaved(QFileInfo(path).absoluteFilePath());
+            return true;
+        }
         lastProblem_ = pdfProblem;
-        report(pdfProblem);
-        return false;
+        if (!report(pdfProblem)) {
+            return false;
+        }
     }
-    return true;
 }
 
 QString ResultSheetPrinter::savePdf(const QString& path) const {
@@ -252,17 +274,26 @@ QString ResultSheetPrinter::chooseFile(const QString& proposedName) const {
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    return QFileDialog::getSaveFileName(
-        sheet_.window(), QObject::tr("Save the result sheet as PDF"),
-        QDir(folder).filePath(proposedName), QObject::tr("PDF files (*.pdf)"));
+    return PdfFileDialog::choose(sheet_.window(), QDir(folder).filePath(proposedName));
 }
 
-void ResultSheetPrinter::report(const QString& problem) const {
+bool ResultSheetPrinter::report(const QString& problem) const {
     if (reportFailure) {
-        reportFailure(problem);
+        return reportFailure(problem);
+    }
+    return QMessageBox::warning(
+               sheet_.window(), QObject::tr("Print"),
+               problem + "\n\n" + QObject::tr("Save the result sheet in another place?"),
+               QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save) == QMessageBox::Save;
+}
+
+void ResultSheetPrinter::tellSaved(const QString& path) const {
+    const QString message = QObject::tr("The result sheet was saved as \"%1\".").arg(path);
+    if (reportSaved) {
+        reportSaved(message);
         return;
     }
-    QMessageBox::warning(sheet_.window(), QObject::tr("Print"), problem);
+    QMessageBox::information(sheet_.window(), QObject::tr("Print"), message);
 }
 
 } // namespace tessaly

@@ -42,8 +42,9 @@ public:
     // Whether a print is under way: the window may take events meanwhile.
     bool printing() const { return printing_; }
 
-    // Writes the sheet into a PDF file at `path`; an empty string on success,
-    // otherwise what went wrong.
+    // Writes the sheet into a PDF file at `path`, completely or not at all (a
+    // file that was there stays as it was); an empty string on success,
+    // otherwise what went wrong, with the reason in plain words.
     QString savePdf(const QString& path) const;
 
     // A file name for the PDF from the student's name and the date, with
@@ -57,7 +58,10 @@ public:
     // What the window asks the user; tests replace these.
     std::function<bool(const QString& problem)> askToSavePdf;
     std::function<QString(const QString& proposedName)> choosePdfFile;
-    std::function<void(const QString& problem)> reportFailure;
+    // Tells why the PDF file could not be written; true to choose another place.
+    std::function<bool(const QString& problem)> reportFailure;
+    // Tells where the PDF file went.
+    std::function<void(const QString& message)> reportSaved;
 
     // How long Print waits for each answer of the print service before it
     // says that the service is not answering.
@@ -84,7 +88,8 @@ private:
     bool offerPdf(const Attempt& attempt, const QImage& sheet);
     bool ask(const Attempt& attempt) const;
     QString chooseFile(const QString& proposedName) const;
-    void report(const QString& problem) const;
+    bool report(const QString& problem) const;
+    void tellSaved(const QString& path) const;
 
     QWidget& sheet_;
     const StudentData& student_;

@@ -2,6 +2,7 @@
 #include "ui/windows/frm_array.hpp"
 
 #include "ui/controls/accessibility.hpp"
+#include "ui/controls/announce.hpp"
 #include "ui/controls/double_click_guard.hpp"
 #include "ui/controls/grid_keyboard.hpp"
 #include "ui/form/builder.hpp"
@@ -102,6 +103,7 @@ void frmArray::buildMenus() {
         {&menus.mnu10, {&mnu10, levelItems.data(), [this](int n) { chooseLevel(n); }}},
         {&menus.mnu20, {&mnu20, languageItems.data(), [this](int n) { chooseLanguage(n); }}},
         {&menus.mnu30, {nullptr, &mnu30, [this](int) { mnu30_Click(); }}},
+        {&menus.mnu40, {nullptr, &mnu40, [this](int) { mnu40_Click(); }}},
     };
     for (const MenuTitle<const MenuEntry>& title : menus.bar()) {
         addMenuTitle(title, homes.at(title.title));
@@ -161,22 +163,21 @@ void frmArray::renderCounters() {
     shown_.setShown(*lblScore, exercise_.lblScoreVisible);
     shown_.setCaption(*lblLevel, exercise_.lblLevel);
     shown_.setText(*cmdRun, exercise_.cmdRun);
-    // The verdict goes to the button that has the focus after a test, so a
-    // screen reader speaks it while nothing visible changes.
-    QPushButton* focusedAfterTest = exercise_.seriesOver() ? cmdPrint : cmdRun;
-    for (QPushButton* button : {cmdRun, cmdPrint}) {
-        shown_.setDescription(*button,
-                              button == focusedAfterTest ? exercise_.verdict : std::string());
-    }
+    // The test's handler announces the verdict; it stays on the button for as
+    // long as the result shows, so that a screen reader finds it there again.
+    shown_.setDescription(*cmdRun, exercise_.verdict);
 }
 
 void frmArray::renderGrid() {
     const AnswerGrid& grid = exercise_.grid;
+    // A cell's state follows its colour and whether a test's result shows, so
+    // its description changes with them.
+    const bool phaseChanged = describedAsTested_ == exercise_.testPending();
+    describedAsTested_ = !exercise_.testPending();
     for (int k = 1; k <= CellCount; ++k) {
         shown_.setCaption(*lblCell[k], grid.lblCell[k].caption);
-        // A cell's state follows its colour, so its description changes with it.
-        if (shown_.setColors(*lblCell[k], grid.lblCell[k].backColor)) {
-            lblCell[k]->setAccessibleDescription(qs(grid.describeCell(k)));
+        if (shown_.setColors(*lblCell[k], grid.lblCell[k].backColor) || phaseChanged) {
+            lblCell[k]->setAccessibleDescription(qs(exercise_.describeCell(k)));
         }
         shown_.setShown(*lblCell[k], grid.lblCell[k].visible);
         shown_.setCaption(*lblIndex[k], grid.lblIndex[k].caption);
@@ -210,6 +211,7 @@ void frmArray::cmdStart_Click() {
     exercise_.cmdStart_Click();
     render();
     cmdRun->setFocus();
+    announce(*cmdRun, qs(exercise_.problemAnnouncement()));
 }
 
 void frmArray::cmdRun_Click() {
@@ -224,6 +226,8 @@ void frmArray::cmdRun_Click() {
         // alone, so repainting it then would only paint the window twice.
         lblProbNum->repaint();
     }
+    QWidget& focused = exercise_.seriesOver() ? *cmdPrint : *cmdRun;
+    announce(focused, qs(next ? exercise_.problemAnnouncement() : exercise_.testAnnouncement()));
 }
 
 void frmArray::command(void (Exercise::*procedure)()) {
@@ -234,6 +238,7 @@ void frmArray::command(void (Exercise::*procedure)()) {
 void frmArray::lblCell_Click(int index) {
     exercise_.lblCell_Click(index);
     render();
+    announce(*lblCell[index], qs(exercise_.cellAnnouncement(index)));
 }
 
 // Exit takes the focus once the sheet is safe on paper or in a PDF file. After
@@ -258,6 +263,25 @@ void frmArray::mnu30_Click() {
     command(&Exercise::mnu30_Click);
     instructionsFocus_->opened();
     cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+// The engine is only read: the exercise window shows exactly what it showed.
+void frmArray::mnu40_Click() {
+    if (!exercise_.explainAvailable() || explain_ != nullptr) {
+        return;
+    }
+    focusBeforeExplain_ = instructionsFocus_->lastClientFocus();
+    explain_ = new frmExplain(exercise_, *this);
+    connect(explain_, &QDialog::finished, this, &frmArray::explainClosed);
+    explain_->open();
+}
+
+void frmArray::explainClosed() {
+    explain_->deleteLater();
+    explain_ = nullptr;
+    activateWindow();
+    instructionsFocus_->giveBack(focusBeforeExplain_.data());
+    focusBeforeExplain_.clear();
 }
 
 void frmArray::chooseLevel(int n) {

@@ -6,8 +6,10 @@
 #include "ui/controls/clickable_label.hpp"
 #include "ui/form/frm_array_form.hpp"
 #include "ui/form/render_cache.hpp"
+#include "ui/windows/frm_explain.hpp"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -61,6 +63,10 @@ public:
     void mnu21_Click() { chooseLanguage(1); }
     void mnu22_Click() { chooseLanguage(2); }
     void mnu30_Click();
+    // Explain: opens the Explain window over this one, while the engine has a
+    // tested problem to explain; closing it gives the focus back.
+    void mnu40_Click();
+    frmExplain* explainWindow() const { return explain_; }
 
     QMenu* mnu10 = nullptr;
     std::array<QAction*, LevelCount> levelItems{}; // mnu11 first
@@ -69,6 +75,7 @@ public:
     std::array<QAction*, LanguageCount> languageItems{}; // mnu21 first
     QAction* languageItem(int n) const { return languageItems.at(static_cast<std::size_t>(n - 1)); }
     QAction* mnu30 = nullptr;
+    QAction* mnu40 = nullptr;
 
     ResultSheetPrinter& printer() { return *printer_; }
 
@@ -89,6 +96,7 @@ private:
     void describeForScreenReaders();
     // The focus order; `gridEntry` is the grid's one stop, if any.
     void setFocusOrder(QWidget* gridEntry);
+    void explainClosed();
     // After a command: a new problem enters the grid at its top-left again,
     // and cells shown or hidden change where the grid's stop is.
     void followProblem();
@@ -105,8 +113,11 @@ private:
     // The menu entries beside the engine's, in the order of Menus::all().
     std::vector<QAction*> menuActions_;
     GridKeyboard* gridKeyboard_ = nullptr;
-    int shownProblem_ = -1; // the problem the grid's keyboard stop belongs to
+    int shownProblem_ = -1;          // the problem the grid's keyboard stop belongs to
+    bool describedAsTested_ = false; // the cells' descriptions tell a test's result
     InstructionsFocus* instructionsFocus_ = nullptr;
+    QPointer<frmExplain> explain_;
+    QPointer<QWidget> focusBeforeExplain_;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;

@@ -63,8 +63,12 @@ void frmSignIn::nameEntries() {
                                                                         {txtID, "Label3"},
                                                                         {txtName, "lblNameTitle"},
                                                                         {txtTeacher, "Label2"}}};
+    // The caption is tied to its box as its label, so that a screen reader
+    // says it once, with the box, and not again among the window's loose texts.
     for (const auto& [box, caption] : entries) {
-        box->setAccessibleName(control<QLabel>(*this, caption)->text());
+        QLabel* label = control<QLabel>(*this, caption);
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
     }
 }
 
@@ -87,7 +91,7 @@ void frmSignIn::startTimer() {
 
 void frmSignIn::Form_Load(const std::function<tessaly::frmArray&()>& createMainWindow) {
     frmArray_ = &createMainWindow();
-    frmArray_->setEnabled(false);
+    setEnabledTellingShownOnly(*frmArray_, false);
     frmArray_->show();
     centreOnScreen(*frmArray_);
     winId(); // the native window exists, so it can stand above the exercise window
@@ -134,7 +138,7 @@ void frmSignIn::cmdOk_Click() {
     if (!cmdOk->isEnabled() || removed_) {
         return;
     }
-    frmArray_->setEnabled(true);
+    setEnabledTellingShownOnly(*frmArray_, true);
     frmArray_->writeSignInDate(shortDate());
     removed_ = true;
     Timer1->stop();

@@ -31,7 +31,8 @@ void InstructionsFocus::opened() {
 void InstructionsFocus::closed() {
     open_ = false;
     cover(false);
-    restore();
+    giveBack(focusBeforePanel_.data());
+    focusBeforePanel_.clear();
 }
 
 void InstructionsFocus::cover(bool covered) {
@@ -56,12 +57,9 @@ void InstructionsFocus::cover(bool covered) {
     grid_.setCovered(covered);
 }
 
-// Back to the control that had the focus before the panel opened, if it can
-// still take it; otherwise to the control the phase works with. Never to Exit
-// unless Exit had it.
-void InstructionsFocus::restore() {
-    QWidget* before = focusBeforePanel_.data();
-    focusBeforePanel_.clear();
+// Never to Exit unless Exit had it: the fallbacks are the controls the phase
+// works with.
+void InstructionsFocus::giveBack(QWidget* before) {
     const bool usable = before != nullptr && before->isVisible() && before->isEnabled() &&
                         client_.window()->isAncestorOf(before) && !panel_.isAncestorOf(before);
     if (usable) {

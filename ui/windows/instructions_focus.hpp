@@ -31,9 +31,15 @@ public:
     // The panel closed: uncover, and give the focus back.
     void closed();
 
+    // The control in the client area that had the focus last, for another
+    // window that gives the focus back when it closes (Explain).
+    QWidget* lastClientFocus() const { return lastClientFocus_; }
+    // The focus to `before`, if it can still take it; otherwise to the first
+    // visible fallback.
+    void giveBack(QWidget* before);
+
 private:
     void cover(bool covered);
-    void restore();
 
     QWidget& client_;
     QWidget& panel_;
