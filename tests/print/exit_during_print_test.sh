@@ -22,6 +22,8 @@ status=$?
 while IFS= read -r line; do export "${line?}"; done < <(bash "$private_cups" env "$work/cups")
 unset PRINTER LPDEST
 export TMPDIR=$work/tmp QT_QPA_PLATFORM=offscreen
+# Under the sanitizers, with the suppressions that belong to this test.
+[ -n "${LSAN_OPTIONS:-}" ] && export LSAN_OPTIONS="suppressions=$(dirname "$0")/exit_lsan.supp"
 
 failures=0
 for ((run = 0; run < runs; run++)); do
