@@ -27,7 +27,7 @@ def orca_major():
     return int(words[-1].split(".")[0]) if words and words[-1][:1].isdigit() else 0
 
 
-# What newer Orca (48, with Qt 6.8, on Debian 13) does not yet say, although
+# What newer Orca (Debian 13's, with Qt 6.8) does not yet say, although
 # Orca 43 does: the focus after the sign-in window goes, and the listing in
 # flat review. They are reported as gaps, not failures, until the program
 # gives that Orca what it needs; every other check holds there too.
