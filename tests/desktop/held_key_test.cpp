@@ -130,21 +130,8 @@ private slots:
         auto signIn = openSignIn();
         QVERIFY(signInWithCode(signIn));
         frmArray& main = signIn.mainWindow();
-        QTest::mouseClick(main.cmdStart, Qt::LeftButton);
         int prints = 0;
-        main.printer().askToSavePdf = [&](const QString&) {
-            ++prints;
-            return false;
-        };
-        QWidget* widget = main.cmdRun;
-        if (target == "Print") {
-            while (!main.cmdPrint->isVisible()) {
-                QTest::mouseClick(main.cmdRun, Qt::LeftButton);
-            }
-            widget = main.cmdPrint;
-        } else if (target == "cell") {
-            widget = main.lblCell[7];
-        }
+        QWidget* widget = startForPresses(main, target, main.lblCell[7], prints);
         KeyPressCounter cellPresses;
         widget->installEventFilter(&cellPresses);
         widget->setFocus();

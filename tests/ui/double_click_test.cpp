@@ -100,19 +100,8 @@ private slots:
         auto signIn = openSignIn();
         QVERIFY(signInWithCode(signIn));
         frmArray& main = signIn.mainWindow();
-        click(main.cmdStart);
         int prints = 0;
-        main.printer().askToSavePdf = [&](const QString&) {
-            ++prints;
-            return false;
-        };
-        QWidget* target = main.cmdRun;
-        if (button == "Print") {
-            while (!main.cmdPrint->isVisible()) {
-                click(main.cmdRun);
-            }
-            target = main.cmdPrint;
-        }
+        QWidget* target = startForPresses(main, button, nullptr, prints);
         target->setFocus();
 
         act(target, action);
@@ -166,22 +155,8 @@ private slots:
         }
         QVERIFY(signInWithCode(signIn));
         frmArray& main = signIn.mainWindow();
-        click(main.cmdStart);
         int prints = 0;
-        main.printer().askToSavePdf = [&](const QString&) {
-            ++prints;
-            return false;
-        };
-        QWidget* widget = main.lblCell[6];
-        if (target == "Test Now!") {
-            widget = main.cmdRun;
-        }
-        if (target == "Print") {
-            while (!main.cmdPrint->isVisible()) {
-                click(main.cmdRun);
-            }
-            widget = main.cmdPrint;
-        }
+        QWidget* widget = startForPresses(main, target, main.lblCell[6], prints);
         KeyPressCounter cellPresses;
         widget->installEventFilter(&cellPresses);
         widget->setFocus();

@@ -7,6 +7,7 @@
 #include "ui/form/look.hpp"
 #include "ui/form/qt_convert.hpp"
 #include "ui/print/print_module_loader.hpp"
+#include "ui/print/result_sheet_printer.hpp"
 #include "ui/program.hpp"
 
 #include <QApplication>
@@ -201,6 +202,24 @@ inline QList<int> cellsWritten(const frmArray& window) {
 
 inline void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// After sign-in: presses Start, counts in `prints` each offer of a PDF (what
+// every Print ends in without a print service), and returns the control to
+// press: "Test Now!", "Print" (after playing the series to its end) or `cell`.
+inline QWidget* startForPresses(frmArray& main, const QString& target, QWidget* cell, int& prints) {
+    click(main.cmdStart);
+    main.printer().askToSavePdf = [&prints](const QString&) {
+        ++prints;
+        return false;
+    };
+    if (target == "Print") {
+        while (!main.cmdPrint->isVisible()) {
+            click(main.cmdRun);
+        }
+        return main.cmdPrint;
+    }
+    return target == "Test Now!" ? main.cmdRun : cell;
 }
 
 } // namespace tessaly::test
