@@ -14,6 +14,7 @@ import sys
 import time
 
 import pyatspi
+from atspi_tree import application, descendants
 
 PROGRAM, WORKDIR = sys.argv[1], sys.argv[2]
 SAID = os.path.join(WORKDIR, "said.txt")
@@ -181,21 +182,6 @@ def wait_until(find, what, seconds=20):
             return found
         time.sleep(0.1)
     raise AssertionError("timed out waiting for " + what)
-
-
-def descendants(node):
-    for child in node:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def application(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
 
 
 def shown(node):
