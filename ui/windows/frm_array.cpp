@@ -18,7 +18,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLayout>
