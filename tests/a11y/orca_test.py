@@ -24,29 +24,31 @@ passed = 0
 
 
 def orca_major():
-    words = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout.split()
-    return int(words[-1].split(".")[0]) if words and words[-1][:1].isdigit() else 0
+    """Orca 43 says "43.1", Orca 48 "Orca version 48.1, AT-SPI2 version: 2.56.2"."""
+    said = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+    found = re.search(r"(\d+)\.\d+", said)
+    return int(found.group(1)) if found else 0
 
 
-# What newer Orca (Debian 13's, with Qt 6.8) does not yet say, although
-# Orca 43 does: the focus after the sign-in window goes, and the listing in
-# flat review. They are reported as gaps, not failures, until the program
-# gives that Orca what it needs; every other check holds there too.
 ORCA_MAJOR = orca_major()
-KNOWN_GAPS = {"OK", "flat review reads the listing"} if ORCA_MAJOR > 43 else set()
-gaps = []
 
 
 def check(condition, message):
     global passed
     if condition:
         passed += 1
-    elif any(message.startswith(gap) for gap in KNOWN_GAPS):
-        gaps.append(message)
-        print("KNOWN GAP with Orca %d:" % ORCA_MAJOR, message, flush=True)
     else:
         failures.append(message)
         print("FAIL:", message, flush=True)
+
+
+def let_orca_forget():
+    """Orca 48 keeps what it said of an object for up to two seconds (its
+    generator's cache, cleared every two seconds), so a description changed
+    within that time is heard as it was. Coming back to a cell at once after a
+    test would hear its old state; a pause longer than that hears the new."""
+    if ORCA_MAJOR >= 48:
+        time.sleep(2.2)
 
 
 # --- the processes -----------------------------------------------------------
@@ -315,6 +317,7 @@ def first_problem(window):
         shown_counters["Right"], shown_counters["Wrong"], shown_counters["Score"])),
         "the verdict's totals are the window's: %r" % shown_counters)
     # Back into the grid: the cell left last, now tested.
+    let_orca_forget()
     said = step("Shift+Tab back into the grid", ["shift+Tab"], "push button")
     _, description = cell_description(window, stray)
     check(in_order(said, [description]), "the cell is described as the window says: %r, %r"
@@ -369,6 +372,7 @@ def second_problem(window):
     expected = ("X", "stray mark") if stray else (str(len(order)), "wrong")
     check(name == expected[0] and description.endswith(expected[1]),
           "the window shows %r: %r, %r" % (expected, name, description))
+    let_orca_forget()
     step("Shift+Tab back to the marked cell", ["shift+Tab"], name + " push button", description)
     step("Tab to Next", ["Tab"], "Next push button")
     said = step("Next", ["space"], "Problem 3 of 20")
@@ -401,6 +405,13 @@ def start_orca():
         if in_order(said, ["Screen reader on."]):
             return
         print("Orca said nothing in 20 s after its start %d" % attempt, flush=True)
+        if orca.poll() is not None:
+            # Orca 43 ends at once when another Orca of this user runs,
+            # anywhere on the machine (a chroot's too).
+            others = subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
+                                    capture_output=True, text=True).stdout.split()
+            print("Orca ended with status %d; other Orcas running: %s"
+                  % (orca.returncode, others or "none"), flush=True)
         orca.terminate()
         orca.wait()
     check(False, "Orca starts")
@@ -438,8 +449,7 @@ def main():
     print("Orca and the series took %.0f s; what Orca said:" % (time.monotonic() - began))
     for name, said in log:
         print("  %s: %r" % (name, said))
-    print("%d passed, %d failed, %d known gaps (Orca %d)" % (passed, len(failures), len(gaps),
-                                                          ORCA_MAJOR))
+    print("%d passed, %d failed (Orca %d)" % (passed, len(failures), ORCA_MAJOR))
     return 1 if failures else 0
 
 
