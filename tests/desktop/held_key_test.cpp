@@ -82,9 +82,7 @@ private slots:
     void initTestCase() {
         applyTessalyLook(*qApp);
         QVERIFY(folder_.isValid());
-        // Print finds no print service at once and asks about a PDF.
-        qputenv("CUPS_SERVER", folder_.filePath("no-such-server.sock").toLocal8Bit());
-        qputenv("CUPS_SERVERROOT", folder_.path().toLocal8Bit());
+        printWithoutService(folder_.path());
     }
 
     void heldKey_data() {

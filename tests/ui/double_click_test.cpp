@@ -71,10 +71,8 @@ class DoubleClickTest : public QObject {
 private slots:
     void initTestCase() {
         applyTessalyLook(*qApp);
-        // Print finds no print service at once and offers the PDF.
         QVERIFY(folder_.isValid());
-        qputenv("CUPS_SERVER", folder_.filePath("no-such-server.sock").toLocal8Bit());
-        qputenv("CUPS_SERVERROOT", folder_.path().toLocal8Bit());
+        printWithoutService(folder_.path());
     }
 
     void presses_data() {

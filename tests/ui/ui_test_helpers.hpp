@@ -29,6 +29,12 @@ inline const bool printModuleFound = [] {
     return true;
 }();
 
+// Print then finds no print service at once and offers to save a PDF.
+inline void printWithoutService(const QString& folder) {
+    qputenv("CUPS_SERVER", (folder + QStringLiteral("/no-such-server.sock")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", folder.toLocal8Bit());
+}
+
 // The program's own generator with a fixed seed, so that a failing run can be
 // repeated problem for problem.
 class FixedSeedRandom : public TimeSeededRandom {
