@@ -408,10 +408,13 @@ def start_orca():
         if orca.poll() is not None:
             # Orca 43 ends at once when another Orca of this user runs,
             # anywhere on the machine (a chroot's too).
-            others = subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
-                                    capture_output=True, text=True).stdout.split()
+            try:
+                others = subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
+                                        capture_output=True, text=True).stdout.split() or "none"
+            except FileNotFoundError:
+                others = "unknown (no pgrep)"
             print("Orca ended with status %d; other Orcas running: %s"
-                  % (orca.returncode, others or "none"), flush=True)
+                  % (orca.returncode, others), flush=True)
         orca.terminate()
         orca.wait()
     check(False, "Orca starts")
