@@ -244,7 +244,8 @@ def cell_description(window, place):
 # --- the student's steps -----------------------------------------------------
 
 def sign_in(app):
-    speech.mark()
+    """Orca's first words on the program: the caller marked the speech before
+    the program started, since Orca may speak before the program is found."""
     wait_until(lambda: named(app, "Please Sign In", pyatspi.ROLE_DIALOG), "the sign-in window")
     said = speech.wait_for("Please Sign In dialog", "Period text", seconds=20)
     log.append(("sign-in window", said))
@@ -423,6 +424,7 @@ def start_orca():
 def play_series():
     """Signs in and plays a whole series by keys, checking what Orca says."""
     start_orca()
+    speech.mark()
     program = start([PROGRAM])
     app = wait_until(lambda: application(program.pid), "the program on the accessibility bus")
     sign_in(app)
