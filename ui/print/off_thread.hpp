@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QEventLoop>
-#include <QThread>
+#include <QObject>
 #include <QTimer>
 
 #include <atomic>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace tessaly {
@@ -28,8 +29,11 @@ template <typename Result> struct OffThreadResult {
 
 // The threads that work off the window's thread, owned so that none outlives
 // its owner: a work that is no longer waited for is told so through its
-// `abandoned` flag, and the owner's destructor waits for every thread, which
-// must then end promptly. Destroy the owner before the application object.
+// `abandoned` flag, and the owner's destructor joins every thread, which must
+// then end promptly. They are joined, not only waited for: a QThread's system
+// thread is detached and still running its own exit when wait() returns, and
+// at the program's end that is a thread still alive after main(). Destroy the
+// owner before the application object.
 class OffThreadWorkers {
 public:
     OffThreadWorkers() = default;
@@ -37,57 +41,79 @@ public:
     OffThreadWorkers& operator=(const OffThreadWorkers&) = delete;
     ~OffThreadWorkers() {
         for (Worker& worker : workers_) {
-            *worker.abandoned = true;
+            worker.state->abandoned = true;
         }
         for (Worker& worker : workers_) {
-            worker.thread->wait();
+            worker.thread.join();
         }
     }
 
     // Runs `work` on a thread of its own and waits for its result while this
     // thread's event loop keeps running, so that the window stays responsive:
     // it repaints, and its handlers run (they must expect that). The thread
-    // says by its finished signal when the result is there.
+    // posts to `notices_` when the result is there; `notices_` outlives every
+    // thread, since the destructor joins them first.
     template <typename Result>
     OffThreadResult<Result> run(std::function<Result(const std::atomic<bool>& abandoned)> work,
                                 std::chrono::milliseconds limit) {
         forgetFinished();
-        auto abandoned = std::make_shared<std::atomic<bool>>(false);
+        auto state = std::make_shared<State>();
         auto result = std::make_shared<std::optional<Result>>();
-        std::unique_ptr<QThread> thread(QThread::create(
-            [abandoned, result, work = std::move(work)] { *result = work(*abandoned); }));
         OffThreadResult<Result> outcome;
         QEventLoop loop;
-        QObject::connect(thread.get(), &QThread::finished, &loop, [&] {
-            outcome.end = WaitEnd::Finished;
-            loop.quit();
-        });
+        state->waiting = &loop;
         QTimer::singleShot(limit, &loop, [&] {
             outcome.end = WaitEnd::TimedOut;
             loop.quit();
         });
-        thread->start();
+        std::thread thread([this, state, result, work = std::move(work)] {
+            *result = work(state->abandoned);
+            state->finished = true;
+            QMetaObject::invokeMethod(&notices_, [state] {
+                if (state->waiting != nullptr) {
+                    state->delivered = true;
+                    state->waiting->quit();
+                }
+            });
+        });
         loop.exec();
-        if (outcome.end == WaitEnd::Finished) {
-            thread->wait(); // finished is signalled just before the thread returns
+        state->waiting = nullptr;
+        if (state->delivered) {
+            outcome.end = WaitEnd::Finished;
+            thread.join(); // it has nothing left to do but return
             outcome.result = std::move(*result);
-        } else {
-            *abandoned = true;
+            return outcome;
         }
-        workers_.push_back({std::move(thread), std::move(abandoned)});
+        state->abandoned = true;
+        workers_.push_back({std::move(thread), std::move(state)});
         return outcome;
     }
 
 private:
+    struct State {
+        std::atomic<bool> abandoned = false;
+        std::atomic<bool> finished = false;
+        // The wait for the result, and whether the result reached it: used
+        // on the owner's thread only.
+        QEventLoop* waiting = nullptr;
+        bool delivered = false;
+    };
     struct Worker {
-        std::unique_ptr<QThread> thread;
-        std::shared_ptr<std::atomic<bool>> abandoned;
+        std::thread thread;
+        std::shared_ptr<State> state;
     };
 
     void forgetFinished() {
-        std::erase_if(workers_, [](const Worker& worker) { return worker.thread->isFinished(); });
+        std::erase_if(workers_, [](Worker& worker) {
+            if (!worker.state->finished) {
+                return false;
+            }
+            worker.thread.join();
+            return true;
+        });
     }
 
+    QObject notices_;
     std::vector<Worker> workers_;
 };
 
