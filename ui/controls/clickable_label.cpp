@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls/clickable_label.hpp"
+#include "ui/controls/focus_mark.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,8 +20,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    QPen pen(QColor(0, 0, 128), 2, Qt::DashLine);
-    painter.setPen(pen);
+    painter.setPen(focusMarkPen());
     painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls/stepping_frame.hpp"
+#include "ui/controls/focus_mark.hpp"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -60,7 +61,7 @@ void SteppingFrame::paintEvent(QPaintEvent* event) {
     const QRect frame =
         style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
     QPainter painter(this);
-    painter.setPen(QPen(QColor(0, 0, 128), 2, Qt::DashLine));
+    painter.setPen(focusMarkPen());
     painter.drawRect(frame.adjusted(1, 1, -2, -2)); // inside the border, below the title
 }
 
