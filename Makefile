@@ -7,7 +7,7 @@ PKG_DIR ?= build-package
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build bench install uninstall package sanitize thread memcheck clean
+.PHONY: run test deps configure build translations bench install uninstall package sanitize thread memcheck clean
 
 run: build
 	$(BUILD_DIR)/ui/tessaly
@@ -23,6 +23,12 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Refreshes translations/*.ts from the sources with lupdate: new texts come in
+# unfinished, vanished ones go. Translate them in Qt Linguist (linguist) or
+# any text editor; the translations test names what is still missing.
+translations: configure
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # The program, its menu entry, metadata, icons and manual page under PREFIX:
 # `make install PREFIX=$$HOME/.local`, or `sudo make install` for /usr/local.

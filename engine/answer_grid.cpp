@@ -2,6 +2,7 @@
 #include "answer_grid.hpp"
 
 #include "number_text.hpp"
+#include "phrase.hpp"
 
 #include <stdexcept>
 
@@ -65,43 +66,59 @@ void AnswerGrid::captionIndexLabels() {
 
 namespace {
 
+// What a cell tells in each state: where it is ("row %1, column %2, ...") and,
+// after a press, its caption ("%1, ...").
 struct CellState {
-    Color color;
-    const char* words;
+    Phrase described;
+    Phrase announced;
 };
 
-// The state that a cell's colour shows; the test run's colours are its verdicts.
-constexpr std::array<CellState, 4> ColouredStates = {{
-    {colors::Yellow, "marked"},
-    {colors::Green, "right"},
-    {colors::Red, "wrong"},
-    {colors::Orange, "stray mark"},
+// The states that a cell's colour shows; the test run's colours are its verdicts.
+constexpr std::array<std::pair<Color, CellState>, 4> ColouredStates = {{
+    {colors::Yellow,
+     {TESSALY_TEXT("Cell", "row %1, column %2, marked"), TESSALY_TEXT("Cell", "%1, marked")}},
+    {colors::Green,
+     {TESSALY_TEXT("Cell", "row %1, column %2, right"), TESSALY_TEXT("Cell", "%1, right")}},
+    {colors::Red,
+     {TESSALY_TEXT("Cell", "row %1, column %2, wrong"), TESSALY_TEXT("Cell", "%1, wrong")}},
+    {colors::Orange,
+     {TESSALY_TEXT("Cell", "row %1, column %2, stray mark"),
+      TESSALY_TEXT("Cell", "%1, stray mark")}},
 }};
 
-const char* cellState(Color color, bool tested) {
-    for (const CellState& state : ColouredStates) {
-        if (state.color == color) {
-            return state.words;
+// A white cell: not visited once a test's result shows, not marked before.
+constexpr CellState NotVisited{TESSALY_TEXT("Cell", "row %1, column %2, not visited"),
+                               TESSALY_TEXT("Cell", "%1, not visited")};
+constexpr CellState NotMarked{TESSALY_TEXT("Cell", "row %1, column %2, not marked"),
+                              TESSALY_TEXT("Cell", "%1, not marked")};
+
+const CellState& cellState(Color color, bool tested) {
+    for (const auto& [stateColor, state] : ColouredStates) {
+        if (stateColor == color) {
+            return state;
         }
     }
-    return tested ? "not visited" : "not marked";
+    return tested ? NotVisited : NotMarked;
 }
 
 } // namespace
 
-std::string cellPlace(int k) {
-    return "row " + numberText(shownIndex(cellRow(k))) + ", column " +
-           numberText(shownIndex(cellColumn(k)));
+std::string rowText(int k) {
+    return numberText(shownIndex(cellRow(k)));
+}
+
+std::string columnText(int k) {
+    return numberText(shownIndex(cellColumn(k)));
 }
 
 std::string AnswerGrid::describeCell(int k, bool tested) const {
-    return cellPlace(k) + ", " +
-           cellState(lblCell.at(static_cast<std::size_t>(k)).backColor, tested);
+    const CellState& state = cellState(lblCell.at(static_cast<std::size_t>(k)).backColor, tested);
+    return say(state.described, {rowText(k), columnText(k)});
 }
 
 std::string AnswerGrid::announceCell(int k, bool tested) const {
     const Cell& shown = lblCell.at(static_cast<std::size_t>(k));
-    return shown.caption + ", " + cellState(shown.backColor, tested);
+    return say(cellState(shown.backColor, tested).announced, {shown.caption});
 }
 
 void AnswerGrid::ToggleCells(int i, bool turnOn) {

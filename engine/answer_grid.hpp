@@ -27,8 +27,10 @@ struct IndexLabel {
 // unused): the number of a marked cell, 0 for an unmarked one.
 using Marks = std::array<int, CellCount + 1>;
 
-// Where cell k (1..CellCount) stands, in shown indices: "row 1, column 2".
-std::string cellPlace(int k);
+// Where cell k (1..CellCount) stands, in shown indices: its row and its
+// column as text, the arguments of every sentence that says where a cell is.
+std::string rowText(int k);
+std::string columnText(int k);
 
 // The 25 cells lblCell(1)..lblCell(25) and their labels lblIndex(1)..lblIndex(25);
 // element 0 of each array is unused so that indices read as in the layout.

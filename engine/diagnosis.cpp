@@ -3,6 +3,7 @@
 
 #include "listing.hpp"
 #include "number_text.hpp"
+#include "phrase.hpp"
 
 #include <algorithm>
 #include <tuple>
@@ -71,15 +72,17 @@ std::string joinLines(const std::vector<std::string>& lines) {
 // indices visited, the listing's too.
 void addLoopDifferences(std::vector<std::string>& lines, char variable, const Loop& mine,
                         const Loop& listed) {
-    const auto differ = [&](const char* verb, int a, int b) {
+    const std::string name(1, variable);
+    const auto differ = [&](const Phrase& sentence, int a, int b) {
         if (a != b) {
-            lines.push_back(std::string(1, variable) + verb + numberText(a) + ", not " +
-                            numberText(b) + ".");
+            lines.push_back(say(sentence, {name, numberText(a), numberText(b)}));
         }
     };
-    differ(" starts at ", shownIndex(mine.start), shownIndex(listed.start));
-    differ(" ends at ", shownIndex(mine.last()), shownIndex(listed.last()));
-    differ(" steps by ", mine.step, listed.step);
+    differ(TESSALY_TEXT("Diagnosis", "%1 starts at %2, not %3."), shownIndex(mine.start),
+           shownIndex(listed.start));
+    differ(TESSALY_TEXT("Diagnosis", "%1 ends at %2, not %3."), shownIndex(mine.last()),
+           shownIndex(listed.last()));
+    differ(TESSALY_TEXT("Diagnosis", "%1 steps by %2, not %3."), mine.step, listed.step);
 }
 
 std::string otherLoopsText(const Fragment& match, const Fragment& listing, HeaderWriter writer) {
@@ -87,10 +90,13 @@ std::string otherLoopsText(const Fragment& match, const Fragment& listing, Heade
         return writer(variable, static_cast<float>(loop.start), static_cast<float>(loop.end),
                       static_cast<std::int16_t>(loop.step));
     };
-    std::vector<std::string> lines{"Your numbers follow these loops instead:"};
+    std::vector<std::string> lines{
+        say(TESSALY_TEXT("Diagnosis", "Your numbers follow these loops instead:"))};
     if (match.yOuter) {
-        lines.insert(lines.end(), {header('Y', match.y), header('X', match.x),
-                                   "The loops are swapped: the outer loop runs over Y."});
+        lines.insert(
+            lines.end(),
+            {header('Y', match.y), header('X', match.x),
+             say(TESSALY_TEXT("Diagnosis", "The loops are swapped: the outer loop runs over Y."))});
     } else {
         lines.insert(lines.end(), {header('X', match.x), header('Y', match.y)});
     }
@@ -110,14 +116,19 @@ int firstDifference(const std::vector<int>& cells, const Marks& marks) {
 }
 
 std::string firstDifferenceText(int k, const std::vector<int>& cells, const Marks& marks) {
-    const std::string text = "Number " + numberText(k) +
-                             " is the first difference: the loops write it in " +
-                             cellPlace(cells[static_cast<std::size_t>(k - 1)]) + "; ";
+    const int cell = cells[static_cast<std::size_t>(k - 1)];
     const auto written = std::find(marks.begin() + 1, marks.end(), k); // reading order
     if (written == marks.end()) {
-        return text + "you did not write it.";
+        return say(TESSALY_TEXT("Diagnosis",
+                                "Number %1 is the first difference: the loops "
+                                "write it in row %2, column %3; you did not write it."),
+                   {numberText(k), rowText(cell), columnText(cell)});
     }
-    return text + "you wrote it in " + cellPlace(static_cast<int>(written - marks.begin())) + ".";
+    const int yours = static_cast<int>(written - marks.begin());
+    return say(TESSALY_TEXT("Diagnosis",
+                            "Number %1 is the first difference: the loops write it in row %2, "
+                            "column %3; you wrote it in row %4, column %5."),
+               {numberText(k), rowText(cell), columnText(cell), rowText(yours), columnText(yours)});
 }
 
 // The first marked cell in reading order that the loops never visit; 0 if none.
@@ -167,7 +178,9 @@ Diagnosis diagnose(const ExerciseState& state, const Marks& marks) {
     const std::vector<int> cells = visitedCells(listing);
     if (orderOf(cells) == marks) {
         return {
-            DiagnosisKind::AllRight, {}, "Right: your numbers follow the loops of the listing."};
+            DiagnosisKind::AllRight,
+            {},
+            say(TESSALY_TEXT("Diagnosis", "Right: your numbers follow the loops of the listing."))};
     }
     if (const std::optional<Fragment> match = matchingFragment(listing, marks)) {
         return {DiagnosisKind::OtherLoops, match,
@@ -177,10 +190,12 @@ Diagnosis diagnose(const ExerciseState& state, const Marks& marks) {
         return {DiagnosisKind::FirstDifference, {}, firstDifferenceText(k, cells, marks)};
     }
     // Not the listing's order and every visited cell right: a stray mark is left.
+    const int stray = firstStrayMark(cells, marks);
     return {DiagnosisKind::StrayMark,
             {},
-            "Every cell the loops visit is right, but " + cellPlace(firstStrayMark(cells, marks)) +
-                " is marked and the loops never visit it."};
+            say(TESSALY_TEXT("Diagnosis", "Every cell the loops visit is right, but row %1, "
+                                          "column %2 is marked and the loops never visit it."),
+                {rowText(stray), columnText(stray)})};
 }
 
 } // namespace tessaly

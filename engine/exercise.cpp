@@ -11,7 +11,7 @@ namespace tessaly {
 Menus::Menus() {
     for (int n = 1; n <= LevelCount; ++n) {
         level(n) = MenuEntry{std::string(tessaly::level(n).menuName),
-                             std::string(tessaly::level(n).caption), n == LevelAtCreation};
+                             say(tessaly::level(n).caption), n == LevelAtCreation};
     }
     for (int n = 1; n <= LanguageCount; ++n) {
         language(n) = MenuEntry{std::string(tessaly::language(n).menuName),
@@ -126,7 +126,7 @@ void Exercise::chooseLanguage(int n) {
 }
 
 void Exercise::cmdStart_Click() {
-    lblProbNum = "1";
+    lblProbNum = numberText(1);
     cmdStartVisible = false;
     fraProgramVisible = true;
     // The choices (the menus with entries: level and language) are made
@@ -146,7 +146,7 @@ void Exercise::chooseLevel(int n) {
         return;
     }
     const Level& row = level(n);
-    lblLevel = row.caption;
+    lblLevel = say(row.caption);
     grid.showIndexLabels(row.indexLabelsShown);
     for (int other = 1; other <= LevelCount; ++other) {
         menus.level(other).checked = other == n;

@@ -8,6 +8,7 @@
 #include "languages.hpp"
 #include "levels.hpp"
 #include "listing.hpp"
+#include "phrase.hpp"
 #include "random_source.hpp"
 #include "replay.hpp"
 
@@ -38,13 +39,13 @@ template <typename Entry> struct MenuTitle {
 struct Menus {
     Menus();
 
-    MenuEntry mnu10{"mnu10", "Level"};
+    MenuEntry mnu10{"mnu10", say(TESSALY_TEXT("Menus", "Level"))};
     std::array<MenuEntry, LevelCount> levels; // in level order, mnu11 first
-    MenuEntry mnu20{"mnu20", "Language"};
+    MenuEntry mnu20{"mnu20", say(TESSALY_TEXT("Menus", "Language"))};
     std::array<MenuEntry, LanguageCount> languages; // in table order, mnu21 first
-    MenuEntry mnu30{"mnu30", "Instructions"};
+    MenuEntry mnu30{"mnu30", say(TESSALY_TEXT("Menus", "Instructions"))};
     // Enabled from a test until the next problem is drawn; Start leaves it alone.
-    MenuEntry mnu40{"mnu40", "Explain", false, false};
+    MenuEntry mnu40{"mnu40", say(TESSALY_TEXT("Menus", "Explain")), false, false};
 
     // The entry of level n, 1..LevelCount, and of language n, 1..LanguageCount.
     MenuEntry& level(int n) { return levels.at(static_cast<std::size_t>(n - 1)); }
@@ -60,6 +61,10 @@ struct Menus {
     std::vector<MenuEntry*> all();
     std::vector<const MenuEntry*> all() const;
 };
+
+// The test button's caption while a test is pending; "Next" while the result shows.
+inline constexpr Phrase TestNow = TESSALY_TEXT("Exercise", "Test Now!");
+inline constexpr Phrase Next = TESSALY_TEXT("Exercise", "Next");
 
 // The five captions of the student-data frame, written by the sign-in window.
 struct StudentData {
@@ -87,8 +92,8 @@ public:
     std::string lblRight = "0";
     std::string lblWrong = "0";
     std::string lblScore = "0%";
-    std::string lblLevel{level(1).caption};
-    std::string cmdRun = "Test Now!";
+    std::string lblLevel = say(level(1).caption);
+    std::string cmdRun = say(TestNow);
 
     // The last test's verdict and the totals, in words, for a student who
     // cannot see the colours; empty until a test and again after "Next".

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "phrase.hpp"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -12,15 +14,15 @@ namespace tessaly {
 // when FirstIndex is 1) and whether the coordinate labels show.
 struct Level {
     std::string_view menuName; // the level's entry in the Level menu
-    std::string_view caption;  // the entry's caption, also shown in lblLevel
+    Phrase caption;            // the entry's caption, also shown in lblLevel
     std::int16_t firstIndex;
     bool indexLabelsShown;
 };
 
 inline constexpr auto Levels = std::to_array<Level>({
-    {"mnu11", "Level 1", 2, true},
-    {"mnu12", "Level 2", 1, true},
-    {"mnu13", "Level 3", 1, false},
+    {"mnu11", TESSALY_TEXT("Levels", "Level 1"), 2, true},
+    {"mnu12", TESSALY_TEXT("Levels", "Level 2"), 1, true},
+    {"mnu13", TESSALY_TEXT("Levels", "Level 3"), 1, false},
 });
 
 inline constexpr int LevelCount = static_cast<int>(Levels.size());

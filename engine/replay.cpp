@@ -4,6 +4,7 @@
 #include "listing.hpp"
 #include "loops.hpp"
 #include "number_text.hpp"
+#include "phrase.hpp"
 
 #include <stdexcept>
 
@@ -58,7 +59,7 @@ ReplayGrid Replay::gridAt(int k) const {
 }
 
 std::string stepCounterText(int k, int n) {
-    return "Step " + numberText(k) + " of " + numberText(n);
+    return say(TESSALY_TEXT("Replay", "Step %1 of %2"), {numberText(k), numberText(n)});
 }
 
 std::string variablesText(const ReplayStep& step) {
@@ -69,16 +70,26 @@ std::string variablesText(const Replay& replay, int k) {
     return k == 0 ? std::string() : variablesText(replay.step(k));
 }
 
+// X and Y are the row and the column of the cell written, in shown indices.
 std::string stepText(const Replay& replay, int k) {
-    const std::string counter = stepCounterText(k, replay.size());
+    const std::string step = numberText(k);
+    const std::string steps = numberText(replay.size());
     if (k == 0) {
-        return counter + ": the loops have not written anything yet.";
+        return say(
+            TESSALY_TEXT("Replay", "Step %1 of %2: the loops have not written anything yet."),
+            {step, steps});
     }
     const ReplayStep& s = replay.step(k);
-    const std::string mark =
-        s.mark == 0 ? "you did not mark it." : "you wrote " + numberText(s.mark) + " there.";
-    return counter + ": " + variablesText(s) + ". The loops write " + numberText(s.number) +
-           " in " + cellPlace(s.cell) + "; " + mark;
+    const std::string x = numberText(s.x);
+    const std::string y = numberText(s.y);
+    if (s.mark == 0) {
+        return say(TESSALY_TEXT("Replay", "Step %1 of %2: X = %3, Y = %4. The loops write %5 in "
+                                          "row %3, column %4; you did not mark it."),
+                   {step, steps, x, y, numberText(s.number)});
+    }
+    return say(TESSALY_TEXT("Replay", "Step %1 of %2: X = %3, Y = %4. The loops write %5 in "
+                                      "row %3, column %4; you wrote %6 there."),
+               {step, steps, x, y, numberText(s.number), numberText(s.mark)});
 }
 
 } // namespace tessaly

@@ -22,7 +22,7 @@ bool Exercise::seriesOver() const {
 }
 
 void Exercise::testRun() {
-    cmdRun = "Next";
+    cmdRun = say(Next);
     keepTestedMarks(grid.marks()); // before the replay writes its verdicts over them
     int visited = 0;
     const int rightCells = replayLoops(visited);
@@ -85,23 +85,32 @@ void Exercise::score(bool wrong) {
 
 // "Problem 3 wrong: 7 of 9 cells right, 1 stray mark. Right 2, Wrong 1, Score 66%"
 void Exercise::describeVerdict(bool wrong, int rightCells, int visited, int strayMarks) {
+    static constexpr Phrase Wrong = TESSALY_PLURAL(
+        "Exercise",
+        "Problem %1 wrong: %2 of %3 cells right, %n stray marks. Right %4, Wrong %5, Score %6",
+        "Problem %1 wrong: %2 of %3 cells right, %n stray mark. Right %4, Wrong %5, Score %6");
+    static constexpr Phrase Right = TESSALY_PLURAL(
+        "Exercise",
+        "Problem %1 right: %2 of %3 cells right, %n stray marks. Right %4, Wrong %5, Score %6",
+        "Problem %1 right: %2 of %3 cells right, %n stray mark. Right %4, Wrong %5, Score %6");
     const double problem = state.RightCount + state.WrongCount;
-    verdict = "Problem " + numberText(problem) + (wrong ? " wrong: " : " right: ") +
-              numberText(rightCells) + " of " + numberText(visited) + " cells right, " +
-              numberText(strayMarks) + (strayMarks == 1 ? " stray mark. " : " stray marks. ") +
-              "Right " + lblRight + ", Wrong " + lblWrong + ", Score " + lblScore;
+    verdict = sayCount(wrong ? Wrong : Right, strayMarks,
+                       {numberText(problem), numberText(rightCells), numberText(visited), lblRight,
+                        lblWrong, lblScore});
 }
 
 std::string Exercise::problemAnnouncement() const {
-    return "Problem " + lblProbNum + " of " + lblProbLimit + ". " +
-           listing.line(Listing::OuterHeader) + ". " + listing.line(Listing::InnerHeader);
+    return say(TESSALY_TEXT("Exercise", "Problem %1 of %2. %3. %4"),
+               {lblProbNum, lblProbLimit, listing.line(Listing::OuterHeader),
+                listing.line(Listing::InnerHeader)});
 }
 
 std::string Exercise::testAnnouncement() const {
     if (!seriesOver()) {
         return verdict;
     }
-    return verdict + ". The series is over. Print prints the result sheet.";
+    return say(TESSALY_TEXT("Exercise", "%1. The series is over. Print prints the result sheet."),
+               {verdict});
 }
 
 void Exercise::endSeries() {
@@ -113,7 +122,7 @@ void Exercise::endSeries() {
 }
 
 void Exercise::nextProblem() {
-    cmdRun = "Test Now!";
+    cmdRun = say(TestNow);
     verdict.clear();
     state.ClickOrder = 1;
     ResetArray();

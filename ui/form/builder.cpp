@@ -7,6 +7,7 @@
 #include "ui/form/look.hpp"
 #include "ui/form/qt_convert.hpp"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,11 +18,16 @@ namespace tessaly {
 
 namespace {
 
+QString captionOf(const Control& row, const char* context) {
+    return row.caption.empty() ? QString()
+                               : QCoreApplication::translate(context, row.caption.c_str());
+}
+
 QFont fontOf(const Control& row) {
     return layoutFont(row.font.face, row.font.points, row.font.bold);
 }
 
-void applyLook(QLabel& label, const Control& row) {
+void applyLook(QLabel& label, const Control& row, const char* context) {
     label.setTextFormat(Qt::PlainText);
     label.setFont(fontOf(row));
     if (row.background) {
@@ -36,7 +42,7 @@ void applyLook(QLabel& label, const Control& row) {
     }
     label.setAlignment(row.look & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
     setSizesItself(label, (row.look & AutoSize) != 0);
-    setCaption(label, QString::fromStdString(row.caption));
+    setCaption(label, captionOf(row, context));
     // A label that sizes itself already fits its caption, and one without a
     // caption has nothing to fit (the render sizes it when it gets one):
     // measuring either is wasted start-up time.
@@ -46,23 +52,23 @@ void applyLook(QLabel& label, const Control& row) {
     }
 }
 
-QWidget* createLabel(const Control& row, QWidget& container) {
+QWidget* createLabel(const Control& row, QWidget& container, const char* context) {
     QLabel* label =
         row.kind == Kind::Cell ? new ClickableLabel(&container) : new QLabel(&container);
     label->setGeometry(twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
-    applyLook(*label, row);
+    applyLook(*label, row, context);
     return label;
 }
 
-QWidget* createButton(const Control& row, QWidget& container) {
-    auto* button = new QPushButton(QString::fromStdString(row.caption), &container);
+QWidget* createButton(const Control& row, QWidget& container, const char* context) {
+    auto* button = new QPushButton(captionOf(row, context), &container);
     // A focused button takes Enter as well as Space, as desktop users expect.
     button->setAutoDefault(true);
     return button;
 }
 
-QWidget* createFrame(const Control& row, QWidget& container) {
-    const QString title = QString::fromStdString(row.caption);
+QWidget* createFrame(const Control& row, QWidget& container, const char* context) {
+    const QString title = captionOf(row, context);
     QGroupBox* frame = row.kind == Kind::SteppingFrame ? new SteppingFrame(title, &container)
                                                        : new QGroupBox(title, &container);
     setColors(*frame, row.background.value_or(colors::Grey));
@@ -95,16 +101,16 @@ QWidget* createShape(const Control&, QWidget& container) {
     return shape;
 }
 
-QWidget* createWidget(const Control& row, QWidget& container) {
+QWidget* createWidget(const Control& row, QWidget& container, const char* context) {
     switch (row.kind) {
     case Kind::Label:
     case Kind::Cell:
-        return createLabel(row, container);
+        return createLabel(row, container, context);
     case Kind::Button:
-        return createButton(row, container);
+        return createButton(row, container, context);
     case Kind::Frame:
     case Kind::SteppingFrame:
-        return createFrame(row, container);
+        return createFrame(row, container, context);
     case Kind::TextBox:
         return createTextBox(row, container);
     case Kind::MultiLineText:
@@ -117,8 +123,8 @@ QWidget* createWidget(const Control& row, QWidget& container) {
 
 } // namespace
 
-QWidget* createControl(const Control& row, QWidget& container) {
-    QWidget* widget = createWidget(row, container);
+QWidget* createControl(const Control& row, QWidget& container, const char* context) {
+    QWidget* widget = createWidget(row, container, context);
     widget->setObjectName(QString::fromStdString(row.name));
     if (row.kind != Kind::Label && row.kind != Kind::Cell) {
         widget->setGeometry(
@@ -130,12 +136,12 @@ QWidget* createControl(const Control& row, QWidget& container) {
     return widget;
 }
 
-void buildControls(QWidget& client, const Layout& layout, const std::type_info& formType,
-                   void* form) {
+void buildControls(QWidget& client, const Layout& layout, const char* context,
+                   const std::type_info& formType, void* form) {
     for (const Control& row : layout) {
         QWidget* container =
             row.container.empty() ? &client : control<QWidget>(client, row.container);
-        QWidget* widget = createControl(row, *container);
+        QWidget* widget = createControl(row, *container, context);
         const Binding& binding = row.binding;
         if (binding.store == nullptr) {
             continue;

@@ -37,27 +37,27 @@ constexpr int StudentDataDrop = 195 - 90;
 // clang-format off
 const Layout FixedRows = {
 //   name              binding                                kind          container         left   top   width height  caption             font                        background          look                visible
-    {"Label1",         {},                                    Kind::Label,  "",               {300,  270,  1215, 255},   "Problem Number"},
+    {"Label1",         {},                                    Kind::Label,  "",               {300,  270,  1215, 255},   QT_TRANSLATE_NOOP("frmArray", "Problem Number")},
     {"lblProbNum",     bound<&frmArrayForm::lblProbNum>,      Kind::Label,  "",               {1995, 60,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
-    {"Label5",         {},                                    Kind::Label,  "",               {2475, 165,  225,  360},   "of",               Medium,                     {},                 AutoSize},
+    {"Label5",         {},                                    Kind::Label,  "",               {2475, 165,  225,  360},   QT_TRANSLATE_NOOP("frmArray", "of"),               Medium,                     {},                 AutoSize},
     {"lblProbLimit",   bound<&frmArrayForm::lblProbLimit>,    Kind::Label,  "",               {2985, 45,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
     {"Label4",         {},                                    Kind::Label,  "",               {6300, -15,  1665, 360},   "Tessaly",          {Face::MsSansSerif, 13.5, true}, {},            AutoSize},
-    {"fraArray",       bound<&frmArrayForm::fraArray>,        Kind::Frame,  "",               {105,  600,  4035, 4770},  "Display of Array", DialogFont,                 colors::Grey},
-    {"fraProgram",     bound<&frmArrayForm::fraProgram>,      Kind::Frame,  "",               {4185, 645,  3660, 4695},  "Program Code",     DialogFont,                 colors::LightCyan,  Plain,              false},
+    {"fraArray",       bound<&frmArrayForm::fraArray>,        Kind::Frame,  "",               {105,  600,  4035, 4770},  QT_TRANSLATE_NOOP("frmArray", "Display of Array"), DialogFont,                 colors::Grey},
+    {"fraProgram",     bound<&frmArrayForm::fraProgram>,      Kind::Frame,  "",               {4185, 645,  3660, 4695},  QT_TRANSLATE_NOOP("frmArray", "Program Code"),     DialogFont,                 colors::LightCyan,  Plain,              false},
     {"cmdRun",         bound<&frmArrayForm::cmdRun>,          Kind::Button, "fraProgram",     {150,  3930, 1200, 495}},
-    {"cmdNewProgram",  bound<&frmArrayForm::cmdNewProgram>,   Kind::Button, "fraProgram",     {1485, 3960, 1215, 495},   "New",              DialogFont,                 {},                 Plain,              false},
-    {"cmdStart",       bound<&frmArrayForm::cmdStart>,        Kind::Button, "",               {6615, 4875, 1215, 495},   "Start"},
-    {"cmdPrint",       bound<&frmArrayForm::cmdPrint>,        Kind::Button, "",               {6615, 4875, 1215, 495},   "Print",            DialogFont,                 {},                 Plain,              false},
-    {"cmdExit",        bound<&frmArrayForm::cmdExit>,         Kind::Button, "",               {6630, 5400, 1215, 495},   "Exit"},
+    {"cmdNewProgram",  bound<&frmArrayForm::cmdNewProgram>,   Kind::Button, "fraProgram",     {1485, 3960, 1215, 495},   QT_TRANSLATE_NOOP("frmArray", "New"),              DialogFont,                 {},                 Plain,              false},
+    {"cmdStart",       bound<&frmArrayForm::cmdStart>,        Kind::Button, "",               {6615, 4875, 1215, 495},   QT_TRANSLATE_NOOP("frmArray", "Start")},
+    {"cmdPrint",       bound<&frmArrayForm::cmdPrint>,        Kind::Button, "",               {6615, 4875, 1215, 495},   QT_TRANSLATE_NOOP("frmArray", "Print"),            DialogFont,                 {},                 Plain,              false},
+    {"cmdExit",        bound<&frmArrayForm::cmdExit>,         Kind::Button, "",               {6630, 5400, 1215, 495},   QT_TRANSLATE_NOOP("frmArray", "Exit")},
     {"lblRight",       bound<&frmArrayForm::lblRight>,        Kind::Label,  "",               {435,  5445, 1515, 975},   "",                 Counter,                    colors::LightGreen, Framed | Centred},
-    {"Label2",         {},                                    Kind::Label,  "",               {1005, 6510, 375,  195},   "Right",            DialogFont,                 {},                 AutoSize},
+    {"Label2",         {},                                    Kind::Label,  "",               {1005, 6510, 375,  195},   QT_TRANSLATE_NOOP("frmArray", "Right"),            DialogFont,                 {},                 AutoSize},
     {"lblWrong",       bound<&frmArrayForm::lblWrong>,        Kind::Label,  "",               {2145, 5460, 1515, 975},   "",                 Counter,                    colors::LightRed,   Framed | Centred},
-    {"Label3",         {},                                    Kind::Label,  "",               {2610, 6495, 480,  195},   "Wrong",            DialogFont,                 {},                 AutoSize},
+    {"Label3",         {},                                    Kind::Label,  "",               {2610, 6495, 480,  195},   QT_TRANSLATE_NOOP("frmArray", "Wrong"),            DialogFont,                 {},                 AutoSize},
     {"lblScore",       bound<&frmArrayForm::lblScore>,        Kind::Label,  "",               {3825, 5460, 2280, 990},   "",                 Counter,                    colors::Yellow,     Framed | Centred},
-    {"Label6",         {},                                    Kind::Label,  "",               {4635, 6525, 420,  195},   "Score",            DialogFont,                 {},                 AutoSize},
+    {"Label6",         {},                                    Kind::Label,  "",               {4635, 6525, 420,  195},   QT_TRANSLATE_NOOP("frmArray", "Score"),            DialogFont,                 {},                 AutoSize},
     {"lblLevel",       bound<&frmArrayForm::lblLevel>,        Kind::Label,  "",               {6285, 5925, 2445, 840},   "",                 {Face::Arial, 36, true},    {},                 AutoSize},
     // The frame grows by StudentDataDrop, and its labels move down by as much (see above).
-    {"fraStudentData", bound<&frmArrayForm::fraStudentData>,  Kind::Frame,  "",               {315,  6855, 8880, 645 + StudentDataDrop}, "Student Data", DialogFont,     colors::LightGrey},
+    {"fraStudentData", bound<&frmArrayForm::fraStudentData>,  Kind::Frame,  "",               {315,  6855, 8880, 645 + StudentDataDrop}, QT_TRANSLATE_NOOP("frmArray", "Student Data"), DialogFont,     colors::LightGrey},
     {"lblPeriod",      bound<&frmArrayForm::lblPeriod>,       Kind::Label,  "fraStudentData", {45,   90 + StudentDataDrop,  645,  435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
     {"lblID",          bound<&frmArrayForm::lblID>,           Kind::Label,  "fraStudentData", {795,  90 + StudentDataDrop,  855,  435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
     {"lblDate",        bound<&frmArrayForm::lblDate>,         Kind::Label,  "fraStudentData", {1755, 90 + StudentDataDrop,  1590, 435}, "", StudentFont,             colors::LightOrange, Framed | Centred},
@@ -88,7 +88,7 @@ const Layout InstructionRows = {
 //   name               binding                                kind                 container          left  top   width height  caption   font                     background    look   visible
     {"fraInstructions", bound<&frmArrayForm::fraInstructions>, Kind::Frame,         "",                {240, 480,  7965, 6480},  "Frame1", DialogFont,              colors::Grey, Plain, false},
     {"Text1",           bound<&frmArrayForm::Text1>,           Kind::MultiLineText, "fraInstructions", {570, 420,  7005, 4800},  "",       {Face::MsSansSerif, 12}},
-    {"cmdOK",           bound<&frmArrayForm::cmdOK>,           Kind::Button,        "fraInstructions", {3255, 5505, 1620, 675},  "OK"},
+    {"cmdOK",           bound<&frmArrayForm::cmdOK>,           Kind::Button,        "fraInstructions", {3255, 5505, 1620, 675},  QT_TRANSLATE_NOOP("frmArray", "OK")},
 };
 // clang-format on
 

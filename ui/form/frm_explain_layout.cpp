@@ -35,15 +35,15 @@ constexpr int PitchY = 840;
 // clang-format off
 const Layout FixedRows = {
 //   name               binding                                  kind                 container       left  top   width height  caption          font                       background          look   visible
-    {"fraDiagnosis",    bound<&frmExplainForm::fraDiagnosis>,    Kind::Frame,         "",             {105,  60,  9270, 2070},  "Diagnosis",     DialogFont,                colors::Grey},
+    {"fraDiagnosis",    bound<&frmExplainForm::fraDiagnosis>,    Kind::Frame,         "",             {105,  60,  9270, 2070},  QT_TRANSLATE_NOOP("frmExplain", "Diagnosis"),     DialogFont,                colors::Grey},
     {"txtDiagnosis",    bound<&frmExplainForm::txtDiagnosis>,    Kind::MultiLineText, "fraDiagnosis", {120,  255, 9030, 1695},  "",              {Face::MsSansSerif, 9.75}},
-    {"fraReplay",       bound<&frmExplainForm::fraReplay>,       Kind::SteppingFrame, "",             {105,  2235, 7950, 5100}, "Replay",        DialogFont,                colors::Grey},
-    {"lblMarkLegend",   {},                                      Kind::Label,         "fraReplay",    {GridLeft, 4800, 3495, 225}, "Under each cell: the number you wrote"},
-    {"fraProgram",      {},                                      Kind::Frame,         "fraReplay",    {4170, 330, 3660, 3900},  "Program Code",  DialogFont,                colors::LightCyan},
+    {"fraReplay",       bound<&frmExplainForm::fraReplay>,       Kind::SteppingFrame, "",             {105,  2235, 7950, 5100}, QT_TRANSLATE_NOOP("frmExplain", "Replay"),        DialogFont,                colors::Grey},
+    {"lblMarkLegend",   {},                                      Kind::Label,         "fraReplay",    {GridLeft, 4800, 3495, 225}, QT_TRANSLATE_NOOP("frmExplain", "Under each cell: the number you wrote")},
+    {"fraProgram",      {},                                      Kind::Frame,         "fraReplay",    {4170, 330, 3660, 3900},  QT_TRANSLATE_NOOP("frmExplain", "Program Code"),  DialogFont,                colors::LightCyan},
     {"lblStep",         bound<&frmExplainForm::lblStep>,         Kind::Label,         "fraReplay",    {4170, 4320, 1800, 360},  "",              Medium,                    {},                 AutoSize},
     {"lblVariables",    bound<&frmExplainForm::lblVariables>,    Kind::Label,         "fraReplay",    {6030, 4320, 1800, 360},  "",              Medium,                    {},                 AutoSize},
-    {"cmdFirstMistake", bound<&frmExplainForm::cmdFirstMistake>, Kind::Button,        "",             {8160, 2400, 1215, 495},  "First Mistake"},
-    {"cmdClose",        bound<&frmExplainForm::cmdClose>,        Kind::Button,        "",             {8160, 6840, 1215, 495},  "Close"},
+    {"cmdFirstMistake", bound<&frmExplainForm::cmdFirstMistake>, Kind::Button,        "",             {8160, 2400, 1215, 495},  QT_TRANSLATE_NOOP("frmExplain", "First Mistake")},
+    {"cmdClose",        bound<&frmExplainForm::cmdClose>,        Kind::Button,        "",             {8160, 6840, 1215, 495},  QT_TRANSLATE_NOOP("frmExplain", "Close")},
 };
 // clang-format on
 
@@ -80,7 +80,8 @@ Layout makeLayout() {
 } // namespace
 
 const WindowLook& frmExplainWindow() {
-    static const WindowLook window{"Explain", 9465, 7440, colors::Grey};
+    static const WindowLook window{QT_TRANSLATE_NOOP("frmExplain", "Explain"), 9465, 7440,
+                                   colors::Grey};
     return window;
 }
 

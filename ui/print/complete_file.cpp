@@ -70,16 +70,16 @@ QString fileErrorReason(int error) {
         const char* words;
     };
     static constexpr std::array reasons = {
-        Reason{ENOSPC, QT_TR_NOOP("The disk is full.")},
-        Reason{EDQUOT, QT_TR_NOOP("Your share of the disk is used up.")},
-        Reason{EACCES, QT_TR_NOOP("Permission denied.")},
-        Reason{EPERM, QT_TR_NOOP("Permission denied.")},
-        Reason{EROFS, QT_TR_NOOP("The disk can only be read, not written.")},
-        Reason{ENOENT, QT_TR_NOOP("The folder does not exist.")},
-        Reason{ENOTDIR, QT_TR_NOOP("The folder does not exist.")},
-        Reason{ENAMETOOLONG, QT_TR_NOOP("The name is too long.")},
-        Reason{EISDIR, QT_TR_NOOP("A folder has that name.")},
-        Reason{EIO, QT_TR_NOOP("The disk reported an error.")},
+        Reason{ENOSPC, QT_TRANSLATE_NOOP("QObject", "The disk is full.")},
+        Reason{EDQUOT, QT_TRANSLATE_NOOP("QObject", "Your share of the disk is used up.")},
+        Reason{EACCES, QT_TRANSLATE_NOOP("QObject", "Permission denied.")},
+        Reason{EPERM, QT_TRANSLATE_NOOP("QObject", "Permission denied.")},
+        Reason{EROFS, QT_TRANSLATE_NOOP("QObject", "The disk can only be read, not written.")},
+        Reason{ENOENT, QT_TRANSLATE_NOOP("QObject", "The folder does not exist.")},
+        Reason{ENOTDIR, QT_TRANSLATE_NOOP("QObject", "The folder does not exist.")},
+        Reason{ENAMETOOLONG, QT_TRANSLATE_NOOP("QObject", "The name is too long.")},
+        Reason{EISDIR, QT_TRANSLATE_NOOP("QObject", "A folder has that name.")},
+        Reason{EIO, QT_TRANSLATE_NOOP("QObject", "The disk reported an error.")},
     };
     for (const Reason& reason : reasons) {
         if (reason.error == error) {

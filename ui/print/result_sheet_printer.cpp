@@ -248,7 +248,7 @@ QString ResultSheetPrinter::proposedPdfName() const {
     }
     name = leftWholeGraphemes(name.simplified(), 80).trimmed();
     if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) {
-        name.prepend(QStringLiteral("Tessaly result"));
+        name.prepend(QObject::tr("Tessaly result"));
     }
     return name + QStringLiteral(".pdf");
 }

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLayout>
@@ -42,7 +43,7 @@ frmArray::~frmArray() = default;
 void frmArray::buildWindow() {
     const WindowLook& look = frmArrayWindow();
     setObjectName("frmArray");
-    setWindowTitle(QString::fromStdString(look.caption));
+    setWindowTitle(QString::fromStdString(look.caption)); // the program's name
     setWindowIcon(programIcon());
     installAccessibility();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -52,7 +53,7 @@ void frmArray::buildWindow() {
     client->setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
     setColors(*client, look.background);
     setCentralWidget(client);
-    buildControls(*client, frmArrayLayout(), static_cast<frmArrayForm&>(*this));
+    buildControls(*client, frmArrayLayout(), "frmArray", static_cast<frmArrayForm&>(*this));
     connectControls();
     fillInstructions();
     buildMenus();
@@ -81,7 +82,8 @@ void frmArray::connectControls() {
 
 // The instructions never change; the font is fitted to them once.
 void frmArray::fillInstructions() {
-    Text1->setPlainText(QString(InstructionsText).replace("\r\n", "\n"));
+    Text1->setPlainText(
+        QCoreApplication::translate("frmArray", InstructionsText).replace("\r\n", "\n"));
     Text1->setFont(fittingFont(Text1->font(), Text1->toPlainText(), Text1->size() - QSize(24, 12)));
 }
 

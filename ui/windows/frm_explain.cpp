@@ -9,6 +9,7 @@
 #include "ui/form/look.hpp"
 #include "ui/form/qt_convert.hpp"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,7 +42,7 @@ frmExplain::~frmExplain() = default;
 void frmExplain::buildWindow() {
     const WindowLook& look = frmExplainWindow();
     setObjectName("frmExplain");
-    setWindowTitle(qs(look.caption));
+    setWindowTitle(QCoreApplication::translate("frmExplain", look.caption.c_str()));
     setWindowIcon(programIcon());
     installAccessibility();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -49,7 +50,7 @@ void frmExplain::buildWindow() {
     setWindowModality(Qt::WindowModal);
     setFixedSize(twips(look.clientWidth), twips(look.clientHeight));
     setColors(*this, look.background);
-    buildControls(*this, frmExplainLayout(), static_cast<frmExplainForm&>(*this));
+    buildControls(*this, frmExplainLayout(), "frmExplain", static_cast<frmExplainForm&>(*this));
     connectControls();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/platform/clock.hpp"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +22,7 @@ namespace tessaly {
 frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow) {
     const WindowLook& look = frmSignInWindow();
     setObjectName("frmSignIn");
-    setWindowTitle(QString::fromStdString(look.caption));
+    setWindowTitle(QCoreApplication::translate("frmSignIn", look.caption.c_str()));
     setWindowIcon(programIcon());
     installAccessibility();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -35,7 +36,8 @@ frmSignIn::frmSignIn(const std::function<tessaly::frmArray&()>& createMainWindow
 frmSignIn::~frmSignIn() = default;
 
 void frmSignIn::buildControls() {
-    tessaly::buildControls(*this, frmSignInLayout(), static_cast<frmSignInForm&>(*this));
+    tessaly::buildControls(*this, frmSignInLayout(), "frmSignIn",
+                           static_cast<frmSignInForm&>(*this));
     nameEntries();
     for (QLineEdit* box : {txtPeriod, txtID, txtName, txtTeacher}) {
         // Any text is accepted, up to the line edit's 32767 characters: longer
