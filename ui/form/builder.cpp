@@ -47,8 +47,8 @@ void applyLook(QLabel& label, const Control& row, const char* context) {
     // caption has nothing to fit (the render sizes it when it gets one):
     // measuring either is wasted start-up time.
     const bool fitsAlready = (row.look & AutoSize) != 0 || row.caption.empty();
-    if (!row.background && !fitsAlready) {
-        widenToCaption(label);
+    if (!fitsAlready) {
+        row.background ? fitFixedCaption(label) : widenToCaption(label);
     }
 }
 
@@ -129,6 +129,9 @@ QWidget* createControl(const Control& row, QWidget& container, const char* conte
     if (row.kind != Kind::Label && row.kind != Kind::Cell) {
         widget->setGeometry(
             twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        fitButtonCaption(*button);
     }
     if (!row.visible) {
         widget->hide();

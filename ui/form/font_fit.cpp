@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form/font_fit.hpp"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -52,8 +56,35 @@ void widenToCaption(QLabel& label) {
     }
 }
 
+void fitButtonCaption(QPushButton& button) {
+    const QFont inherited = button.parentWidget()->font();
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QRect room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QFont fitting = fittingFont(inherited, button.text(), room.size());
+    if (fitting != button.font()) {
+        button.setFont(fitting == inherited ? QFont() : fitting);
+    }
+}
+
+void fitFixedCaption(QLabel& label) {
+    QFont font = label.font();
+    if (font.pixelSize() == -1) {
+        font.setPixelSize(QFontInfo(font).pixelSize());
+    }
+    while (label.sizeHint().width() > label.width() && font.pixelSize() > 8) {
+        font.setPixelSize(font.pixelSize() - 1);
+        label.setFont(font);
+    }
+}
+
 QFont fittingFont(QFont font, const QString& text, QSize box) {
     const QStringList lines = text.split('\n');
+    if (font.pixelSize() == -1) { // a font given in points shrinks by whole pixels all the same
+        font.setPixelSize(QFontInfo(font).pixelSize());
+    }
     while (font.pixelSize() > 8) {
         const QFontMetrics metrics(font);
         int widest = 0;

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 
 namespace tessaly {
 
@@ -28,6 +29,16 @@ void setCaption(QLabel& label, const QString& caption);
 // A transparent label with a fixed size shows nothing but its text, so it may
 // grow to a caption that the stand-in font makes wider than the layout's box.
 void widenToCaption(QLabel& label);
+
+// A button shows its caption in its window's font, or, when a caption is
+// wider than the layout made the button (a longer word in another language),
+// in the largest smaller size that fits, so that no letter is cut off.
+void fitButtonCaption(QPushButton& button);
+
+// A label with a background of its own keeps the size the layout gives it;
+// a caption wider than that (a longer word in another language) is set in a
+// smaller size of the label's font, as small as it must.
+void fitFixedCaption(QLabel& label);
 
 // The largest size of `font`, up to its own, at which every line of `text`
 // fits into `box` unwrapped.

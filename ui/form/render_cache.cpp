@@ -57,6 +57,7 @@ void RenderCache::sizeShownLabels() {
 void RenderCache::setText(QPushButton& button, const std::string& caption) {
     if (changes(recordOf(button).text, caption)) {
         button.setText(qs(caption));
+        fitButtonCaption(button);
     }
 }
 
