@@ -3,6 +3,7 @@
 # Instruction counts of each benchmark's timed step (Tessaly and its floor),
 # under callgrind: unlike wall time, these do not move with the load of a
 # shared machine. Usage: bench/instructions.sh BUILD_DIR [ITERATIONS]
+# BENCH_PAIRS="bench_handlers:next ..." measures only those benchmarks.
 set -euo pipefail
 build=${1:-build}
 iterations=${2:-20}
@@ -19,10 +20,10 @@ count() {
 }
 
 printf '%-16s %14s %14s %7s\n' benchmark tessaly floor ratio
-for pair in bench_startup:startup bench_handlers:cellClick bench_handlers:testNow25 \
+for pair in ${BENCH_PAIRS:-bench_startup:startup bench_handlers:cellClick bench_handlers:testNow25 \
     bench_handlers:next bench_handlers:levelChange bench_handlers:languageChange \
     bench_handlers:signInKey bench_handlers:signInKeyFull bench_handlers:explainOpen \
-    bench_handlers:explainStep; do
+    bench_handlers:explainStep}; do
     program=${pair%%:*} name=${pair#*:}
     tessaly=$(count "$program" "$name/tessaly")
     floor=$(count "$program" "$name/floor")

@@ -73,24 +73,31 @@ private slots:
         QTest::addColumn<QString>("disk");   // "roomy", "small" (16 KiB) or "full"
         QTest::addColumn<bool>("existing");  // a sheet saved before is at the name
         QTest::addColumn<QString>("reason"); // empty when the file is written
-        QTest::newRow("roomy disk") << "roomy" << false << "";
-        QTest::newRow("roomy disk, over an existing file") << "roomy" << true << "";
-        QTest::newRow("16 KiB free") << "small" << false << "The disk is full.";
-        QTest::newRow("nothing free") << "full" << false << "The disk is full.";
+        QTest::addColumn<QString>("name");
+        const QString name = "Lovelace, Ada.pdf";
+        QTest::newRow("roomy disk") << "roomy" << false << "" << name;
+        QTest::newRow("roomy disk, over an existing file") << "roomy" << true << "" << name;
+        // The longest name a folder holds: the file written beside it must fit as well.
+        QTest::newRow("a 255-byte name")
+            << "roomy" << false << "" << QString(123, QChar(0xe9)) + "abcde.pdf";
+        QTest::newRow("16 KiB free") << "small" << false << "The disk is full." << name;
+        QTest::newRow("nothing free") << "full" << false << "The disk is full." << name;
         QTest::newRow("nothing free, over an existing file")
-            << "full" << true << "The disk is full.";
-        QTest::newRow("no such folder") << "missing" << false << "The folder does not exist.";
+            << "full" << true << "The disk is full." << name;
+        QTest::newRow("no such folder")
+            << "missing" << false << "The folder does not exist." << name;
     }
 
     void savePdf() {
         QFETCH(QString, disk);
         QFETCH(bool, existing);
         QFETCH(QString, reason);
+        QFETCH(QString, name);
         const QString folder = folderFor(disk);
         if (folder.isEmpty()) {
             QSKIP("no small disk of its own (pdf_file_test.sh gives one)");
         }
-        const QString path = folder + "/Lovelace, Ada.pdf";
+        const QString path = folder + "/" + name;
         if (existing) {
             QFile old(path);
             QVERIFY(old.open(QIODevice::WriteOnly) && old.write(OldSheet) == OldSheet.size());

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace tessaly;
 using namespace tessaly::test;
@@ -129,6 +130,9 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             main_->mnu30->trigger();
             QVERIFY(main_->fraInstructions->isVisible());
+            // The instructions are filled in when first opened, in a size that shows them whole.
+            QVERIFY(main_->Text1->toPlainText().startsWith("Tessaly \n     This program"));
+            QCOMPARE(main_->Text1->verticalScrollBar()->maximum(), 0);
             QWidget* client = main_->clientArea();
             for (const QWidget* covered :
                  {static_cast<QWidget*>(main_->fraArray), static_cast<QWidget*>(main_->fraProgram),

@@ -69,27 +69,41 @@ private slots:
         }
     }
 
+    // The name is cut to 80 characters as a reader counts them, and to 255
+    // bytes with the date and ".pdf"; the date stays whole.
     void pdfNameEndsBetweenGraphemes_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("expected");
-        const QString a78(78, 'a');
-        QTest::newRow("emoji across the cut") << a78 + "a" + Smile << a78 + "a";
-        QTest::newRow("emoji ending at the cut") << a78 + Smile + "b" << a78 + Smile;
-        QTest::newRow("accent after the cut") << a78 + "a" + AccentedE << a78 + "a";
-        QTest::newRow("joined emoji across the cut") << a78 + Teacher << a78;
-        QTest::newRow("flag across the cut") << QString(77, 'a') + Flag << QString(77, 'a');
-        QTest::newRow("one long grapheme") << "a" + QString(200, QChar(0x0301)) << "Tessaly result";
+        const QString a79(79, 'a');
+        QTest::newRow("emoji at the cut") << a79 + Smile + "b"
+                                          << "" << a79 + Smile;
+        QTest::newRow("accent at the cut") << a79 + AccentedE + "b"
+                                           << "" << a79 + AccentedE;
+        QTest::newRow("joined emoji at the cut") << a79 + Teacher + "b"
+                                                 << "" << a79 + Teacher;
+        QTest::newRow("flag after the cut") << QString(80, 'a') + Flag << "" << QString(80, 'a');
+        QTest::newRow("one long grapheme") << "a" + QString(200, QChar(0x0301)) << ""
+                                           << "Tessaly result";
+        QTest::newRow("date kept")
+            << QString(100, 'a') << "09-12-2026" << QString(69, 'a') + " 09-12-2026";
+        // 11 bytes each: 21 of them and the date's 11 bytes and ".pdf" fit in 255.
+        QTest::newRow("emoji name, date kept")
+            << Teacher.repeated(40) << "09/12/2026" << Teacher.repeated(21) + " 09-12-2026";
         QTest::newRow("short") << "Lovelace, Ada"
+                               << ""
                                << "Lovelace, Ada";
     }
 
     void pdfNameEndsBetweenGraphemes() {
         QFETCH(QString, name);
+        QFETCH(QString, date);
         QFETCH(QString, expected);
         Program program;
         program.mainWindow().writeStudentData(&StudentData::lblName, name);
-        program.mainWindow().writeSignInDate("");
+        program.mainWindow().writeSignInDate(date);
         QCOMPARE(program.mainWindow().printer().proposedPdfName(), expected + ".pdf");
+        QVERIFY(QFile::encodeName(expected + ".pdf").size() <= 255);
     }
 };
 

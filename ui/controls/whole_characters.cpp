@@ -5,14 +5,31 @@
 
 namespace tessaly {
 
-QString leftWholeGraphemes(const QString& text, qsizetype maxUnits) {
-    if (text.size() <= maxUnits) {
-        return text;
-    }
+QString leftWholeGraphemes(const QString& text, qsizetype maxGraphemes, qsizetype maxUtf8Bytes) {
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    graphemes.setPosition(maxUnits);
-    const qsizetype cut = graphemes.isAtBoundary() ? maxUnits : graphemes.toPreviousBoundary();
-    return text.left(std::max<qsizetype>(0, cut));
+    qsizetype cut = 0;
+    qsizetype bytes = 0;
+    for (qsizetype count = 0; count < maxGraphemes; ++count) {
+        const qsizetype next = graphemes.toNextBoundary();
+        if (next < 0) {
+            break;
+        }
+        bytes += QStringView(text).mid(cut, next - cut).toUtf8().size();
+        if (bytes > maxUtf8Bytes) {
+            break;
+        }
+        cut = next;
+    }
+    return text.left(cut);
+}
+
+qsizetype graphemeCount(const QString& text) {
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (graphemes.toNextBoundary() >= 0) {
+        ++count;
+    }
+    return count;
 }
 
 QString withoutHalfCharacters(const QString& text, int* position) {

@@ -6,10 +6,14 @@
 
 namespace tessaly {
 
-// The longest start of `text` that has at most `maxUnits` UTF-16 code units
-// and ends between two grapheme clusters, so that no character, emoji or
-// accented letter is cut in half.
-QString leftWholeGraphemes(const QString& text, qsizetype maxUnits);
+// The longest start of `text` that has at most `maxGraphemes` grapheme
+// clusters (characters as a reader counts them) and at most `maxUtf8Bytes`
+// bytes in UTF-8, so that no character, emoji or accented letter is cut in
+// half and a file system's limit on a name's bytes is kept.
+QString leftWholeGraphemes(const QString& text, qsizetype maxGraphemes, qsizetype maxUtf8Bytes);
+
+// How many grapheme clusters `text` has.
+qsizetype graphemeCount(const QString& text);
 
 // `text` without unpaired surrogates: what is left is whole characters only.
 // `position`, a cursor in `text`, moves with the characters before it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/print/complete_file.hpp"
 
+#include "ui/controls/whole_characters.hpp"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
@@ -17,13 +19,28 @@ namespace tessaly {
 
 namespace {
 
+// The most bytes a name may have in `folder`.
+qsizetype nameLimit(const QString& folder) {
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? limit : 255;
+}
+
+// A hidden name beside `target` that ends in `suffix` and that the folder can
+// hold: the target's name is cut, by whole characters, where it is too long.
+QByteArray temporaryName(const QFileInfo& target, const QString& suffix) {
+    const QByteArray start = QFile::encodeName(target.absolutePath() + "/.");
+    const QByteArray end = QFile::encodeName("." + suffix);
+    const qsizetype room = nameLimit(target.absolutePath()) - 1 - end.size();
+    const QString name = leftWholeGraphemes(target.fileName(), room, room);
+    return start + QFile::encodeName(name) + end;
+}
+
 // Creates a new file beside `target` that nobody else uses; -1 with errno set
 // when none can be made.
 int createBeside(const QString& target, QByteArray& name) {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
-        name = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + "." + suffix);
+        name = temporaryName(info, QString::number(QRandomGenerator::global()->generate(), 36));
         // The mode of a new file, less the user's umask, as any program's.
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {

@@ -27,6 +27,27 @@ using Clock = std::chrono::steady_clock;
 
 const QString DocumentName = QStringLiteral("Tessaly result sheet");
 
+// A proposed PDF name holds at most this many characters, as a reader counts
+// them, and fits the usual file systems' limit on a name's bytes.
+constexpr qsizetype ProposedNameGraphemes = 80;
+constexpr qsizetype FileNameBytes = 255;
+// The name proposed when the student's name gives none, in the student's language.
+QString defaultPdfName() {
+    return QObject::tr("Tessaly result");
+}
+
+// `text` fit for a file name: characters that file systems or their users
+// refuse become '-', blanks are simplified.
+QString fileNameText(QString text) {
+    static const QString refused = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : text) {
+        if (refused.contains(c) || c.category() == QChar::Other_Control) {
+            c = QLatin1Char('-');
+        }
+    }
+    return text.simplified();
+}
+
 // The print service's own time limit ends every wait on it; the window waits
 // this much longer, in case a call does not keep to it.
 constexpr std::chrono::milliseconds WaitGrace{1000};
@@ -239,18 +260,25 @@ QString ResultSheetPrinter::savePdf(const QString& path) const {
 }
 
 QString ResultSheetPrinter::proposedPdfName() const {
-    QString name = QString::fromStdString(student_.lblName + " " + student_.lblDate);
-    static const QString refused = QStringLiteral("/\\:*?\"<>|");
-    for (QChar& c : name) {
-        if (refused.contains(c) || c.category() == QChar::Other_Control) {
-            c = QLatin1Char('-');
-        }
+    const QString suffix = QStringLiteral(".pdf");
+    // The date stays whole; the student's name gives way to it.
+    QString date = fileNameText(QString::fromStdString(student_.lblDate));
+    if (!date.isEmpty()) {
+        date.prepend(QLatin1Char(' '));
     }
-    name = leftWholeGraphemes(name.simplified(), 80).trimmed();
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) {
-        name.prepend(QObject::tr("Tessaly result"));
+    const qsizetype graphemes = ProposedNameGraphemes - graphemeCount(date);
+    const qsizetype bytes = FileNameBytes - (date + suffix).toUtf8().size();
+    QString name =
+        leftWholeGraphemes(fileNameText(QString::fromStdString(student_.lblName)), graphemes, bytes)
+            .trimmed();
+    if (name.isEmpty() && date.isEmpty()) {
+        name = defaultPdfName();
+    } else if (name.isEmpty()) {
+        date.remove(0, 1);
+    } else if (name.startsWith(QLatin1Char('.'))) {
+        name = leftWholeGraphemes(defaultPdfName() + name, graphemes, bytes);
     }
-    return name + QStringLiteral(".pdf");
+    return name + date + suffix;
 }
 
 bool ResultSheetPrinter::ask(const Attempt& attempt) const {

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <map>
 
@@ -55,7 +56,6 @@ void frmArray::buildWindow() {
     setCentralWidget(client);
     buildControls(*client, frmArrayLayout(), "frmArray", static_cast<frmArrayForm&>(*this));
     connectControls();
-    fillInstructions();
     buildMenus();
     describeForScreenReaders();
     gridKeyboard_ = new GridKeyboard(
@@ -80,8 +80,13 @@ void frmArray::connectControls() {
     connect(cmdOK, &QPushButton::clicked, this, &frmArray::cmdOK_Click);
 }
 
-// The instructions never change; the font is fitted to them once.
+// The instructions never change; the font is fitted to them once. Measuring
+// them at every size tried loads a font for each, so it waits until the panel
+// is first opened instead of delaying the program's first window.
 void frmArray::fillInstructions() {
+    if (!Text1->document()->isEmpty()) {
+        return;
+    }
     Text1->setPlainText(
         QCoreApplication::translate("frmArray", InstructionsText).replace("\r\n", "\n"));
     Text1->setFont(fittingFont(Text1->font(), Text1->toPlainText(), Text1->size() - QSize(24, 12)));
@@ -261,6 +266,7 @@ void frmArray::cmdOK_Click() {
 }
 
 void frmArray::mnu30_Click() {
+    fillInstructions();
     command(&Exercise::mnu30_Click);
     instructionsFocus_->opened();
     cmdOK->setFocus(Qt::OtherFocusReason);
