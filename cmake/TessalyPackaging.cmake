@@ -51,7 +51,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # stand in for the Arial and Times New Roman of the layout, and Print hands the
 # result sheet to CUPS, either to a scheduler on this machine (cups) or to a
 # school's print server named in the client configuration (cups-client).
+# Qt's own catalogue (qtbase_de.qm ...) gives the standard dialogs' buttons the
+# student's language, as Tessaly's catalogues give the windows theirs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, cups | cups-client")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, cups | cups-client, qt6-translations-l10n")
 
 include(CPack)

@@ -10,6 +10,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils

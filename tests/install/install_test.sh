@@ -51,6 +51,9 @@ share/icons/hicolor/64x64/apps/$app_id.png
 share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/tessaly.1.gz
 share/metainfo/$app_id.metainfo.xml
+share/tessaly/translations/tessaly_de.qm
+share/tessaly/translations/tessaly_es.qm
+share/tessaly/translations/tessaly_fr.qm
 LIST
 )
 installed=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | sort)

@@ -70,7 +70,7 @@ for binary in usr/bin/tessaly "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
     done
 done
 rm -rf "$unpacked"
-for needed in fonts-liberation "cups | cups-client"; do
+for needed in fonts-liberation "cups | cups-client" qt6-translations-l10n; do
     has_dependency "$needed" || fail "Depends lacks $needed"
 done
 
