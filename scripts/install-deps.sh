@@ -16,7 +16,7 @@ packages=(
     libcups2-dev cups cups-client cups-bsd cups-filters poppler-utils
     xvfb xauth valgrind
     at-spi2-core python3-pyatspi dbus libxcb1-dev openbox
-    orca speech-dispatcher
+    orca speech-dispatcher locales
     librsvg2-bin dpkg-dev file
     desktop-file-utils appstream mandoc man-db lintian xdotool x11-utils
     libx11-dev hyperfine time

@@ -4,7 +4,10 @@ real screen reader, Orca, whose speech goes through speech-dispatcher into a
 file. Every check compares what Orca said with the texts the window shows,
 read through the accessibility bus.
 
-    orca_test.py PROGRAM WORKDIR    (inside a private X server and session bus)
+    orca_test.py PROGRAM WORKDIR [de]    (inside a private X server and session bus)
+
+With "de" the program runs in German (Orca itself stays in English): the
+sign-in window, a problem and a verdict are heard in the student's language.
 """
 
 import os
@@ -17,6 +20,7 @@ import pyatspi
 from atspi_tree import application, descendants
 
 PROGRAM, WORKDIR = sys.argv[1], sys.argv[2]
+GERMAN = sys.argv[3:] == ["de"]
 SAID = os.path.join(WORKDIR, "said.txt")
 SPEECH_SOCKET = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
 failures = []
@@ -56,7 +60,7 @@ def let_orca_forget():
 processes = []
 
 
-def start(args, raised=False):
+def start(args, raised=False, env=None):
     """Starts a process of the session. The screen reader and the accessibility
     processes run at a higher priority than the program: on a loaded machine
     Orca otherwise claims its keys too late and the program takes them."""
@@ -69,7 +73,7 @@ def start(args, raised=False):
         elif os.geteuid() != 0:
             os.nice(15)
     process = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               preexec_fn=priority)
+                               preexec_fn=priority, env=env)
     processes.append(process)
     return process
 
@@ -437,6 +441,40 @@ def play_series():
     rest_of_series(window, 3)
 
 
+def german_environment():
+    """A desktop in German. orca_test.sh generates the locale into a folder of
+    its own (GERMAN_LOCPATH) when the system has none."""
+    env = dict(os.environ, LANGUAGE="de", LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
+    if os.environ.get("GERMAN_LOCPATH"):
+        env["LOCPATH"] = os.environ["GERMAN_LOCPATH"]
+    return env
+
+
+def play_in_german():
+    """Signs in with the sign-in code, starts and tests one problem, in German."""
+    start_orca()
+    speech.mark()
+    program = start([PROGRAM], env=german_environment())
+    app = wait_until(lambda: application(program.pid), "the program on the accessibility bus")
+    wait_until(lambda: named(app, "Bitte anmelden", pyatspi.ROLE_DIALOG), "the German sign-in")
+    said = speech.wait_for("Bitte anmelden dialog", "Stunde text", seconds=20)
+    log.append(("sign-in window", said))
+    check(in_order(said, ["Bitte anmelden dialog", "Stunde text"]),
+          "the sign-in window and its first box in German: %r" % said)
+    type_text("~")
+    step("Tab to OK", ["Tab", "Tab", "Tab", "Tab"], "OK push button")
+    step("OK", ["space"], "Starten push button")
+    window = wait_until(lambda: (named(app, "Tessaly", pyatspi.ROLE_FRAME) or [None])[0],
+                        "the exercise window")
+    said = step("Starten", ["space"], "Aufgabe 1 von 20")
+    wait_until(lambda: headers(window), "the listing")
+    check(in_order(said, ["Aufgabe 1 von 20"] + headers(window)),
+          "the problem and its loops: %r" % said)
+    step("Jetzt prüfen!", ["space"],
+         "Aufgabe 1 falsch: 0 von %d Zellen richtig, 0 überzählige Markierungen. "
+         "Richtig 0, Falsch 1, Ergebnis 0%%" % len(visit_order(window)))
+
+
 def main():
     began = time.monotonic()
     try:
@@ -446,7 +484,7 @@ def main():
         # came before this one is ready.
         wait_until(lambda: os.path.exists(SPEECH_SOCKET), "speech-dispatcher", seconds=15)
         start(["openbox"])
-        play_series()
+        play_in_german() if GERMAN else play_series()
     except Exception as error:  # the test ends, with what was said so far
         check(False, "%s: %s" % (type(error).__name__, error))
     finally:
