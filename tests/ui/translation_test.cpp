@@ -7,6 +7,7 @@
 #include "ui_test_helpers.hpp"
 
 #include "ui/controls/translation.hpp"
+#include "ui/form/builder.hpp"
 
 #include <QAction>
 #include <QGroupBox>
@@ -136,6 +137,10 @@ private slots:
         while (!main.cmdPrint->isVisible()) {
             click(main.cmdRun);
         }
+        // "20 of 20": the word between the counters stays clear of both.
+        const QRect of = control<QLabel>(*main.clientArea(), "Label5")->geometry();
+        QVERIFY(!of.intersects(main.lblProbNum->geometry()));
+        QVERIFY(!of.intersects(main.lblProbLimit->geometry()));
         QVERIFY2(clippedCaptions(main).isEmpty(), qPrintable(clippedCaptions(main).join(" | ")));
         const QTemporaryDir folder;
         printWithoutService(folder.path());

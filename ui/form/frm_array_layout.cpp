@@ -30,18 +30,24 @@ constexpr FontChoice StudentFont{Face::TimesNewRoman, 15.75, true};
 // by the same amount.
 constexpr int StudentDataDrop = 195 - 90;
 
+// Label5's left edge: its middle midway between those of lblProbNum
+// (1995 + 315 / 2) and lblProbLimit (2985 + 315 / 2), 60 twips right of the
+// layout's 2475 (see FixedRows).
+constexpr int OfLeft = (1995 + 2985 + 315) / 2 - 225 / 2;
+
 // Rows of the controls placed on the window, the program frame and the
 // student-data frame; the grid and the listing follow from their own tables.
 // The centred auto-size counters lblProbNum and lblProbLimit grow about their
 // middle (see setCaption), so that "20" stays clear of its neighbours just as "1" does.
-// Label5 between them grows about its middle as well, so that a longer word
-// than "of" ("von") stays clear of both.
+// Label5 between them ("of", left at 2475 in the layout) stands midway
+// between their middles and grows about its middle as well, so that a longer
+// word ("von", "sur") stays clear of both, "20" beside "20" included.
 // clang-format off
 const Layout FixedRows = {
 //   name              binding                                kind          container         left   top   width height  caption             font                        background          look                visible
     {"Label1",         {},                                    Kind::Label,  "",               {300,  270,  1215, 255},   QT_TRANSLATE_NOOP("frmArray", "Problem Number")},
     {"lblProbNum",     bound<&frmArrayForm::lblProbNum>,      Kind::Label,  "",               {1995, 60,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
-    {"Label5",         {},                                    Kind::Label,  "",               {2475, 165,  225,  360},   QT_TRANSLATE_NOOP("frmArray", "of"),               Medium,                     {},                 Centred | AutoSize},
+    {"Label5",         {},                                    Kind::Label,  "",               {OfLeft, 165, 225,  360},   QT_TRANSLATE_NOOP("frmArray", "of"),               Medium,                     {},                 Centred | AutoSize},
     {"lblProbLimit",   bound<&frmArrayForm::lblProbLimit>,    Kind::Label,  "",               {2985, 45,   315,  555},   "",                 Big,                        {},                 Centred | AutoSize},
     {"Label4",         {},                                    Kind::Label,  "",               {6300, -15,  1665, 360},   "Tessaly",          {Face::MsSansSerif, 13.5, true}, {},            AutoSize},
     {"fraArray",       bound<&frmArrayForm::fraArray>,        Kind::Frame,  "",               {105,  600,  4035, 4770},  QT_TRANSLATE_NOOP("frmArray", "Display of Array"), DialogFont,                 colors::Grey},
