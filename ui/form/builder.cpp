@@ -130,7 +130,10 @@ QWidget* createControl(const Control& row, QWidget& container, const char* conte
         widget->setGeometry(
             twipsRect(row.rect.left, row.rect.top, row.rect.width, row.rect.height));
     }
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    // The layout's own captions fit their buttons; only a translated one is
+    // measured, which would cost every start-up time otherwise.
+    auto* button = qobject_cast<QPushButton*>(widget);
+    if (button != nullptr && button->text() != QLatin1String(row.caption.c_str())) {
         fitButtonCaption(*button);
     }
     if (!row.visible) {
