@@ -118,6 +118,18 @@ void RenderCache::setShown(QWidget& widget, bool visible) {
     }
 }
 
+void RenderCache::setPixelSize(QLabel& label, int pixelSize) {
+    if (!changes(recordOf(label).pixelSize, pixelSize) || label.font().pixelSize() == pixelSize) {
+        return;
+    }
+    QFont font = label.font();
+    font.setPixelSize(pixelSize);
+    label.setFont(font);
+    if (sizesItself(label)) {
+        sizeWhenShown(label);
+    }
+}
+
 void RenderCache::setMenuEntry(QAction& action, const MenuEntry& entry) {
     Shown& shown = recordOf(action);
     if (changes(shown.text, entry.caption)) {

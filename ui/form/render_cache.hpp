@@ -39,6 +39,8 @@ public:
     // The accessible description: what assistive technology says beyond the caption.
     void setDescription(QWidget& widget, const std::string& description);
     void setShown(QWidget& widget, bool visible);
+    // The label's font at another pixel size; a self-sizing label is resized.
+    void setPixelSize(QLabel& label, int pixelSize);
     void setMenuEntry(QAction& action, const MenuEntry& entry);
     // Sizes the labels whose captions changed while they were hidden and that
     // show now; the render calls it last.
@@ -59,6 +61,7 @@ private:
         std::optional<Color> background;
         std::optional<bool> visible;
         std::optional<bool> enabled;
+        std::optional<int> pixelSize;
     };
 
     // Records `value` as shown; true when it differs from the last one.

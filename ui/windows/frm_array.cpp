@@ -53,6 +53,8 @@ void frmArray::buildWindow() {
     setColors(*client, look.background);
     setCentralWidget(client);
     buildControls(*client, frmArrayLayout(), static_cast<frmArrayForm&>(*this));
+    listingFont_ = lblCode[0]->font();
+    listingRight_ = listingEnd(*fraProgram);
     connectControls();
     fillInstructions();
     buildMenus();
@@ -184,9 +186,17 @@ void frmArray::renderGrid() {
     }
 }
 
+// A language whose lines would cross the frame's edge is set smaller, all
+// nine lines alike. An empty line is hidden, so that a screen reader's
+// review of the window does not stop at a blank.
 void frmArray::renderListing() {
+    const int pixelSize =
+        listingPixelSize(listingLanguage(exercise_.state), listingFont_, listingRight_);
     for (int i = 0; i < Listing::LineCount; ++i) {
-        shown_.setCaption(*lblCode[i], exercise_.listing.line(i));
+        const std::string& line = exercise_.listing.line(i);
+        shown_.setPixelSize(*lblCode[i], pixelSize);
+        shown_.setCaption(*lblCode[i], line);
+        shown_.setShown(*lblCode[i], !line.empty());
     }
 }
 

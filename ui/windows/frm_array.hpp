@@ -8,6 +8,7 @@
 #include "ui/form/render_cache.hpp"
 #include "ui/windows/frm_explain.hpp"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -122,6 +123,9 @@ private:
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;
     RenderCache shown_; // what render() last put on the widgets
+    // The listing's font as the layout gives it, and where its lines must end.
+    QFont listingFont_;
+    int listingRight_ = 0;
 };
 
 } // namespace tessaly
