@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form/font_fit.hpp"
 
+#include "engine/languages.hpp"
 #include "engine/listing.hpp"
 #include "ui/form/layout.hpp"
 #include "ui/form/qt_convert.hpp"
@@ -100,13 +101,16 @@ int listingEnd(const QGroupBox& frame) {
     return inside.x() + inside.width();
 }
 
-int listingPixelSize(int language, const QFont& font, int right) {
+int listingPixelSize(int n, const QFont& font, int right) {
+    if (language(n).languageFlag) {
+        return font.pixelSize(); // the layout was drawn for Java's and BASIC's lines
+    }
     static std::map<std::tuple<int, int, int>, int> worked;
-    const auto key = std::tuple(language, font.pixelSize(), right);
+    const auto key = std::tuple(n, font.pixelSize(), right);
     if (const auto found = worked.find(key); found != worked.end()) {
         return found->second;
     }
-    const auto lines = drawableLines(language);
+    const auto lines = drawableLines(n);
     QFont fitted = font;
     while (fitted.pixelSize() > SmallestListingPixels && widestLineEnd(fitted, lines) > right) {
         fitted.setPixelSize(fitted.pixelSize() - 1);

@@ -40,10 +40,11 @@ int listingEnd(const QGroupBox& frame);
 
 // The pixel size of the listing's lines in language n (1..LanguageCount),
 // each line set in `font` (the layout's) at its place in the program frame
-// and ending at `right` (pixels from the frame's left) at most: the font's own
-// size when every line of every problem a level can draw ends there, else the
-// largest size at which they all do, but not below 10 pt. Worked out once per
-// language, font size and frame.
-int listingPixelSize(int language, const QFont& font, int right);
+// and ending at `right` (pixels from the frame's left) at most. Java and BASIC
+// keep the font's own size, for which the layout was drawn. Any other
+// language keeps it too when every line of every problem a level can draw
+// ends there, else takes the largest size at which they all do, but not below
+// 10 pt; worked out once per language, font size and frame.
+int listingPixelSize(int n, const QFont& font, int right);
 
 } // namespace tessaly

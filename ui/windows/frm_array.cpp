@@ -109,9 +109,9 @@ void frmArray::buildMenus() {
     for (const MenuTitle<const MenuEntry>& title : menus.bar()) {
         addMenuTitle(title, homes.at(title.title));
     }
-    const std::vector<const MenuEntry*> entries = menus.all();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        menuActions_[i]->setObjectName(qs(entries[i]->name));
+    menuEntries_ = menus.all();
+    for (std::size_t i = 0; i < menuEntries_.size(); ++i) {
+        menuActions_[i]->setObjectName(qs(menuEntries_[i]->name));
     }
 }
 
@@ -187,23 +187,27 @@ void frmArray::renderGrid() {
 }
 
 // A language whose lines would cross the frame's edge is set smaller, all
-// nine lines alike. An empty line is hidden, so that a screen reader's
-// review of the window does not stop at a blank.
+// nine lines alike, so the first line tells whether they change size. An
+// empty line is hidden, so that a screen reader's review of the window does
+// not stop at a blank.
 void frmArray::renderListing() {
     const int pixelSize =
         listingPixelSize(listingLanguage(exercise_.state), listingFont_, listingRight_);
+    const bool resized = shown_.setPixelSize(*lblCode[0], pixelSize);
     for (int i = 0; i < Listing::LineCount; ++i) {
         const std::string& line = exercise_.listing.line(i);
-        shown_.setPixelSize(*lblCode[i], pixelSize);
-        shown_.setCaption(*lblCode[i], line);
-        shown_.setShown(*lblCode[i], !line.empty());
+        if (resized) {
+            shown_.setPixelSize(*lblCode[i], pixelSize);
+        }
+        if (shown_.setCaption(*lblCode[i], line)) {
+            shown_.setShown(*lblCode[i], !line.empty());
+        }
     }
 }
 
 void frmArray::renderMenus() {
-    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        shown_.setMenuEntry(*menuActions_[i], *entries[i]);
+    for (std::size_t i = 0; i < menuEntries_.size(); ++i) {
+        shown_.setMenuEntry(*menuActions_[i], *menuEntries_[i]);
     }
 }
 

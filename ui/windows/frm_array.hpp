@@ -113,6 +113,8 @@ private:
 
     // The menu entries beside the engine's, in the order of Menus::all().
     std::vector<QAction*> menuActions_;
+    // The engine's entries, taken once: the menu tree never changes its shape.
+    std::vector<const MenuEntry*> menuEntries_;
     GridKeyboard* gridKeyboard_ = nullptr;
     int shownProblem_ = -1;          // the problem the grid's keyboard stop belongs to
     bool describedAsTested_ = false; // the cells' descriptions tell a test's result
