@@ -313,9 +313,10 @@ void frmArray::writeSignInDate(const QString& date) {
     render();
 }
 
+// The listing changes while its frame is hidden, before Start.
 void frmArray::chooseLanguage(int n) {
     exercise_.chooseLanguage(n);
-    render();
+    tellingShownOnly([this] { render(); });
 }
 
 void frmArray::closeEvent(QCloseEvent* event) {
