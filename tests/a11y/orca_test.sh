@@ -6,7 +6,8 @@
 # Exit 77 (skipped) only when Orca is not installed; any other missing piece
 # is a failure, since scripts/install-deps.sh installs it.
 #
-#   orca_test.sh PROGRAM    (ORCA_TEST_LOGS=DIR keeps the logs)
+#   orca_test.sh PROGRAM    (ORCA_TEST_LOGS=DIR keeps the logs; ORCA_TEST_LANGUAGE=Python,
+#                            or another entry of the Language menu, plays in that language)
 set -u
 program=$1
 here=$(dirname "$0")
