@@ -162,6 +162,9 @@ void addMenus(QMainWindow& window) {
     QAction* basic = language->addAction("BASIC");
     basic->setCheckable(true);
     basic->setChecked(true);
+    for (const char* caption : {"Python", "C/C++", "JavaScript"}) {
+        language->addAction(caption)->setCheckable(true);
+    }
     window.menuBar()->addAction("Instructions");
 }
 

@@ -184,7 +184,7 @@ Diagnosis diagnose(const ExerciseState& state, const Marks& marks) {
     }
     if (const std::optional<Fragment> match = matchingFragment(listing, marks)) {
         return {DiagnosisKind::OtherLoops, match,
-                otherLoopsText(*match, listing, headerWriter(state.LanguageFlag))};
+                otherLoopsText(*match, listing, headerWriter(state))};
     }
     if (const int k = firstDifference(cells, marks); k != 0) {
         return {DiagnosisKind::FirstDifference, {}, firstDifferenceText(k, cells, marks)};

@@ -37,7 +37,7 @@ const std::vector<Fragment>& fragmentsOfTheShape();
 std::optional<Fragment> matchingFragment(const Fragment& listing, const Marks& marks);
 
 // The diagnosis of `marks` against the current problem of `state`, its
-// headers in the language that LanguageFlag selects. Shown (0-based) indices.
+// headers in the listing's language. Shown (0-based) indices.
 Diagnosis diagnose(const ExerciseState& state, const Marks& marks);
 
 } // namespace tessaly

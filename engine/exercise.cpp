@@ -70,6 +70,7 @@ void Exercise::Form_Load(float secondsSinceMidnight) {
     lblProbLimit = numberText(state.ProblemLimit);
     state.ClickOrder = 1;
     state.LanguageFlag = FlagFalse;
+    state.AddedLanguage = 0;
     state.TestPending = FlagTrue;
     cmdNewProgram_Click();
     DisplayProgram();
@@ -117,11 +118,16 @@ void Exercise::DisplayProgram() {
 
 void Exercise::chooseLanguage(int n) {
     const Language& row = language(n);
-    state.LanguageFlag = row.languageFlag;
+    if (row.languageFlag) {
+        state.LanguageFlag = *row.languageFlag;
+        state.AddedLanguage = 0;
+    } else {
+        state.AddedLanguage = static_cast<std::int16_t>(n);
+    }
     for (int other = 1; other <= LanguageCount; ++other) {
         menus.language(other).checked = other == n;
     }
-    (listing.*row.writeFixedLines)();
+    listing.writeFixedLines(row.fixedLines);
     DisplayProgram();
 }
 

@@ -24,6 +24,9 @@ struct ExerciseState {
     std::int16_t ClickOrder = 1;
     std::int16_t FirstIndex = 1;
     std::int16_t LanguageFlag = FlagFalse;
+    // 0: the listing is in the language LanguageFlag selects; otherwise the
+    // row of the language table of a language added beside those two.
+    std::int16_t AddedLanguage = 0;
     std::int16_t TestPending = FlagTrue;
     double RightCount = 0;
     std::int16_t WrongCount = 0;

@@ -2,45 +2,34 @@
 #include "listing.hpp"
 
 #include "languages.hpp"
+#include "loops.hpp"
 #include "number_text.hpp"
 
 namespace tessaly {
 
 namespace {
 
-using Lines = std::array<const char*, Listing::LineCount>;
+constexpr FixedLines AtCreation = {"Dim X,Y,Order As Integer",
+                                   "Dim A(4,4) As Integer",
+                                   "Order = 1",
+                                   "For X = 0 to 4",
+                                   "For Y = 0 to 4",
+                                   "A(X,Y)=Order",
+                                   "Order = Order + 1",
+                                   "Next Y",
+                                   "Next X"};
 
-// Elements 3 and 4 are the headers and are never taken from these tables.
-constexpr Lines AtCreation = {"Dim X,Y,Order As Integer",
-                              "Dim A(4,4) As Integer",
-                              "Order = 1",
-                              "For X = 0 to 4",
-                              "For Y = 0 to 4",
-                              "A(X,Y)=Order",
-                              "Order = Order + 1",
-                              "Next Y",
-                              "Next X"};
-constexpr Lines Basic = {"Dim X,Y,Order As Integer",
-                         "Dim A(4,4) As Integer",
-                         "Order = 1",
-                         "",
-                         "",
-                         "A(X,Y)=Order",
-                         "Order = Order+1",
-                         "Next Y",
-                         "Next X"};
-constexpr Lines Java = {"int x, y, order = 1;",
-                        "int a[ ][ ] = new int[5][5];",
-                        "order = 1;",
-                        "",
-                        "",
-                        "a[x][y] = order;",
-                        "order++;",
-                        "}",
-                        "}"};
+std::string lower(char variable) {
+    return std::string(1, static_cast<char>(variable - 'A' + 'a'));
+}
 
-char lower(char variable) {
-    return static_cast<char>(variable - 'A' + 'a');
+// The C/C++ and JavaScript header, declaring the variable as `declaration`.
+std::string declaringHeader(const char* declaration, char variable, float start, float end,
+                            std::int16_t step) {
+    const std::string v = lower(variable);
+    const std::string increment = step >= 2 ? v + " += " + numberText(step) : v + "++";
+    return std::string("for (") + declaration + v + " = " + numberText(start - 1.0f) + "; " + v +
+           " < " + numberText(end) + "; " + increment + ") {";
 }
 
 } // namespace
@@ -61,40 +50,74 @@ std::string basicHeader(char variable, float start, float end, std::int16_t step
 }
 
 std::string javaHeader(char variable, float start, float end, std::int16_t step) {
-    const std::string v(1, lower(variable));
+    const std::string v = lower(variable);
     std::string increment = step >= 2 ? "; " + v + " += " + numberText(step) : "; " + v + "++";
     return "for (" + v + "= " + numberText(start - 1.0f) + "; " + v + "< " + numberText(end) +
            increment + " ) {";
 }
 
-HeaderWriter headerWriter(std::int16_t languageFlag) {
-    for (const Language& row : Languages) {
-        if (row.languageFlag == languageFlag) {
-            return row.header;
-        }
+std::string pythonHeader(char variable, float start, float end, std::int16_t step) {
+    const std::string stepText = step >= 2 ? ", " + numberText(step) : std::string();
+    return "for " + lower(variable) + " in range(" + numberText(start - 1.0f) + ", " +
+           numberText(end) + stepText + "):";
+}
+
+std::string cHeader(char variable, float start, float end, std::int16_t step) {
+    return declaringHeader("int ", variable, start, end, step);
+}
+
+std::string javaScriptHeader(char variable, float start, float end, std::int16_t step) {
+    return declaringHeader("let ", variable, start, end, step);
+}
+
+int listingLanguage(const ExerciseState& state) {
+    if (state.AddedLanguage != 0) {
+        return state.AddedLanguage;
     }
-    return javaHeader; // the flag is tested for zero: any other value is Java's
+    int java = 0;
+    for (int n = 1; n <= LanguageCount; ++n) {
+        const std::optional<std::int16_t> flag = language(n).languageFlag;
+        if (flag == state.LanguageFlag) {
+            return n;
+        }
+        java = flag == FlagTrue ? n : java;
+    }
+    return java; // the flag is tested for zero: any other value is Java's
+}
+
+HeaderWriter headerWriter(const ExerciseState& state) {
+    return language(listingLanguage(state)).header;
 }
 
 void Listing::DisplayProgram(const ExerciseState& state) {
-    const HeaderWriter header = headerWriter(state.LanguageFlag);
+    const HeaderWriter header = headerWriter(state);
     lblCode[OuterHeader] = header('X', state.XStart, state.XEnd, state.XStep);
     lblCode[InnerHeader] = header('Y', state.YStart, state.YEnd, state.YStep);
 }
 
-namespace {
-void writeFixed(std::array<std::string, Listing::LineCount>& target, const Lines& source) {
+void Listing::writeFixedLines(const FixedLines& lines) {
     for (int i : {0, 1, 2, 5, 6, 7, 8}) {
-        target[i] = source[i];
+        lblCode[i] = lines[i];
     }
 }
-} // namespace
 
-void Listing::writeBasicLines() {
-    writeFixed(lblCode, Basic);
-}
-void Listing::writeJavaLines() {
-    writeFixed(lblCode, Java);
+std::array<std::vector<std::string>, Listing::LineCount> drawableLines(int n) {
+    const Language& row = language(n);
+    std::array<std::vector<std::string>, Listing::LineCount> lines;
+    for (int i = 0; i < Listing::LineCount; ++i) {
+        lines[i] = {std::string(row.fixedLines[i])};
+    }
+    lines[Listing::OuterHeader].clear();
+    lines[Listing::InnerHeader].clear();
+    for (const Loop& loop : drawableLoops()) {
+        const auto header = [&](char variable) {
+            return row.header(variable, static_cast<float>(loop.start),
+                              static_cast<float>(loop.end), static_cast<std::int16_t>(loop.step));
+        };
+        lines[Listing::OuterHeader].push_back(header('X'));
+        lines[Listing::InnerHeader].push_back(header('Y'));
+    }
+    return lines;
 }
 
 } // namespace tessaly

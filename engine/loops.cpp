@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "loops.hpp"
 
+#include "levels.hpp"
+
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -23,7 +26,7 @@ DrawnLoop drawLoop(std::int16_t firstIndex, RandomSource& random) {
     r = random.next();
     loop.end = std::floor(r * (float(GridSide) - loop.start)) + loop.start + 1.0f;
     loop.step = 1;
-    if (loop.end > loop.start + 2.0f) {
+    if (drawsStep(loop.start, loop.end)) {
         r = random.next();
         loop.step = static_cast<std::int16_t>(std::floor(r * 2.0f) + 1.0f);
     }
@@ -41,6 +44,26 @@ void InitializeLoops(ExerciseState& state, RandomSource& random) {
     state.YStart = y.start;
     state.YEnd = y.end;
     state.YStep = y.step;
+}
+
+const std::vector<Loop>& drawableLoops() {
+    static const std::vector<Loop> loops = [] {
+        int firstIndex = GridSide;
+        for (const Level& row : Levels) {
+            firstIndex = std::min(firstIndex, static_cast<int>(row.firstIndex));
+        }
+        std::vector<Loop> all;
+        for (int start = firstIndex; start < GridSide; ++start) {
+            for (int end = start + 1; end <= GridSide; ++end) {
+                all.push_back({start, end, 1});
+                if (drawsStep(static_cast<float>(start), static_cast<float>(end))) {
+                    all.push_back({start, end, 2});
+                }
+            }
+        }
+        return all;
+    }();
+    return loops;
 }
 
 Fragment currentFragment(const ExerciseState& state) {

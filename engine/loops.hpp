@@ -9,6 +9,12 @@
 
 namespace tessaly {
 
+// Whether a loop from start to end (internal) draws a step: only when it
+// covers four values or more.
+constexpr bool drawsStep(float start, float end) {
+    return end > start + 2.0f;
+}
+
 // Draws the loops of a new problem. Reads FirstIndex (1 or 2); overwrites the
 // six loop fields and nothing else. Takes 4, 5 or 6 draws: X's start, end,
 // step (only when XEnd > XStart + 2), then the same for Y.
@@ -34,6 +40,11 @@ struct Fragment {
     bool yOuter = false;
     bool operator==(const Fragment&) const = default;
 };
+
+// Every loop that InitializeLoops can draw at some level, for X and Y alike:
+// each start that a level allows, each end past it, with a step of 1 and,
+// where one is drawn, of 2.
+const std::vector<Loop>& drawableLoops();
 
 // The fragment of the current problem, as the listing shows it: X outer.
 Fragment currentFragment(const ExerciseState& state);

@@ -20,6 +20,7 @@ packages=(
     librsvg2-bin dpkg-dev file
     desktop-file-utils appstream mandoc man-db lintian xdotool x11-utils
     libx11-dev hyperfine time
+    python3 gcc nodejs default-jdk-headless
 )
 
 missing=()

@@ -6,6 +6,8 @@ read through the accessibility bus.
 
     orca_test.py PROGRAM WORKDIR [de]    (inside a private X server and session bus)
 
+ORCA_TEST_LANGUAGE=Python (or any other entry of the Language menu) chooses
+that language by keys before Start; without it the listing stays in BASIC.
 With "de" the program runs in German (Orca itself stays in English): the
 sign-in window, a problem and a verdict are heard in the student's language.
 """
@@ -20,6 +22,8 @@ import pyatspi
 from atspi_tree import application, descendants
 
 PROGRAM, WORKDIR = sys.argv[1], sys.argv[2]
+LANGUAGES = ["Java", "BASIC", "Python", "C/C++", "JavaScript"]  # the Language menu, in order
+LANGUAGE = os.environ.get("ORCA_TEST_LANGUAGE", "")
 GERMAN = sys.argv[3:] == ["de"]
 SAID = os.path.join(WORKDIR, "said.txt")
 SPEECH_SOCKET = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
@@ -206,9 +210,19 @@ def described(root, description):
     return found[0].name if found else None
 
 
+# A loop header in each language: its variable, first value, bound, step.
+HEADERS = [
+    (r"For ([XY]) = (\d) [Tt]o (\d)(?: Step (\d))?$", 0),  # the bound is the last value
+    (r"for \(([xy])= (\d); \1< (\d); \1(?:\+\+| \+= (\d)) \) \{$", 1),  # the others' is past it
+    (r"for ([xy]) in range\((\d), (\d)(?:, (\d))?\):$", 1),
+    (r"for \((?:int|let) ([xy]) = (\d); \1 < (\d); \1(?:\+\+| \+= (\d))\) \{$", 1),
+]
+
+
 def headers(window):
     """The listing's two loop headers, as the window shows them."""
-    return [n.name for n in named(window, r"(For [XY] = .*|for \([xy]=.*)", pyatspi.ROLE_LABEL)]
+    return [n.name for n in named(window, ".+", pyatspi.ROLE_LABEL)
+            if any(re.match(pattern, n.name) for pattern, _ in HEADERS)]
 
 
 def listing(window):
@@ -220,11 +234,12 @@ def listing(window):
 
 
 def loop(header):
-    basic = re.match(r"For [XY] = (\d) [Tt]o (\d)(?: Step (\d))?$", header)
-    if basic:
-        return int(basic[1]), int(basic[2]), int(basic[3] or 1)
-    java = re.match(r"for \(([xy])= (\d); \1< (\d); \1(?:\+\+| \+= (\d)) \) \{$", header)
-    return int(java[2]), int(java[3]) - 1, int(java[4] or 1)
+    """First value, last value and step of a loop header."""
+    for pattern, past in HEADERS:
+        found = re.match(pattern, header)
+        if found:
+            return int(found[2]), int(found[3]) - past, int(found[4] or 1)
+    raise ValueError("not a loop header: %r" % header)
 
 
 def visit_order(window):
@@ -276,6 +291,16 @@ def announced_problem(window, said, name):
     check(in_order(said, [number] + headers(window)),
           "%s: the problem number and the loops %r, Orca said %r"
           % (name, [number] + headers(window), said))
+
+
+def choose_language(name):
+    """The Language menu by keys, from the Start button: Alt, Right to
+    Language, Down into it and to the entry, Enter."""
+    entry = LANGUAGES.index(name)
+    step("Alt, Right and Down into the Language menu", ["alt", "Right", "Down"], "Java")
+    if entry > 0:
+        step("Down to " + name, ["Down"] * entry, name)
+    step("Enter on " + name, ["Return"], "Start push button")
 
 
 def start_series(window):
@@ -434,6 +459,8 @@ def play_series():
     sign_in(app)
     window = wait_until(lambda: (named(app, "Tessaly", pyatspi.ROLE_FRAME) or [None])[0],
                         "the exercise window")
+    if LANGUAGE:
+        choose_language(LANGUAGE)
     start_series(window)
     first_problem(window)
     flat_review(window)

@@ -6,7 +6,8 @@
 # Exit 77 (skipped) only when Orca is not installed; any other missing piece
 # is a failure, since scripts/install-deps.sh installs it.
 #
-#   orca_test.sh PROGRAM [de]    (ORCA_TEST_LOGS=DIR keeps the logs)
+#   orca_test.sh PROGRAM [de]    (ORCA_TEST_LOGS=DIR keeps the logs; ORCA_TEST_LANGUAGE=Python,
+#                                 or another entry of the Language menu, plays in that language)
 #
 # With "de" the program runs in German; a system without a German locale gets
 # one generated into the test's own folder (LOCPATH), so that no system

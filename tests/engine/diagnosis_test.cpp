@@ -91,6 +91,29 @@ const std::vector<Case> Cases{
 INSTANTIATE_TEST_SUITE_P(Diagnosis, DiagnosisTest, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The loops the marks follow are written in the listing's language, the Y
+// loop first: a language added beside Java and BASIC is chosen from its menu
+// entry (3 Python, 4 C/C++, 5 JavaScript), whatever LanguageFlag holds.
+TEST(Diagnosis, OtherLoopsAreWrittenInTheListingsLanguage) {
+    const std::vector<std::pair<int, std::string>> languages{
+        {1, "for (y= 1; y< 3; y++ ) {\nfor (x= 0; x< 4; x += 2 ) {\n"},
+        {2, "For Y = 1 to 2\nFor X = 0 to 3 Step 2\n"},
+        {3, "for y in range(1, 3):\nfor x in range(0, 4, 2):\n"},
+        {4, "for (int y = 1; y < 3; y++) {\nfor (int x = 0; x < 4; x += 2) {\n"},
+        {5, "for (let y = 1; y < 3; y++) {\nfor (let x = 0; x < 4; x += 2) {\n"},
+    };
+    for (const auto& [n, headers] : languages) {
+        test::ScriptedExercise w;
+        test::setLoops(w.ex.state, "1..4/2 2..3");
+        w.ex.chooseLanguage(n);
+        const Diagnosis d =
+            diagnose(w.ex.state, test::marks(grid({". 1 3 . .", ". . . . .", ". 2 4 . ."})));
+        EXPECT_EQ(d.text, "Your numbers follow these loops instead:\n" + headers +
+                              "The loops are swapped: the outer loop runs over Y.")
+            << n;
+    }
+}
+
 // Marks that follow any fragment of the shape are found again, whatever the listing.
 TEST(Diagnosis, SearchFindsEveryFragmentOfTheShape) {
     EXPECT_EQ(fragmentsOfTheShape().size(), 2u * 16 * 16); // 10 unit-step and 6 two-step loops

@@ -84,6 +84,30 @@ TEST(Listing, OnlyRealStepsAreWritten) {
     }
 }
 
+// A language added beside Java and BASIC is selected by its row; LanguageFlag
+// keeps what the Java or BASIC entry (or the load) last set, and selects again
+// once one of them is chosen.
+TEST(Listing, AddedLanguagesLeaveLanguageFlagAsTheReferenceEntriesSetIt) {
+    struct Choice {
+        int entry;
+        std::int16_t flag;
+        std::int16_t added;
+        const char* outer;
+    };
+    const std::vector<Choice> choices{{3, 0, 3, "for x in range(0, 5, 2):"},
+                                      {1, -1, 0, "for (x= 0; x< 5; x += 2 ) {"},
+                                      {5, -1, 5, "for (let x = 0; x < 5; x += 2) {"},
+                                      {4, -1, 4, "for (int x = 0; x < 5; x += 2) {"},
+                                      {2, 0, 0, "For X = 0 to 4 Step 2"}};
+    test::ScriptedExercise w({0, .99f, .7f, .3f, .6f});
+    for (const Choice& c : choices) {
+        w.ex.chooseLanguage(c.entry);
+        EXPECT_EQ(w.ex.state.LanguageFlag, c.flag) << c.entry;
+        EXPECT_EQ(w.ex.state.AddedLanguage, c.added) << c.entry;
+        EXPECT_EQ(w.ex.listing.line(3), c.outer) << c.entry;
+    }
+}
+
 TEST(Listing, SwitchingLanguageKeepsProblemGridAndNumbers) {
     test::ScriptedExercise w({0, .99f, .7f, .3f, .6f});
     w.ex.lblCell_Click(7);

@@ -123,9 +123,10 @@ private slots:
             }
         }
         QCOMPARE(names, QStringList({"mnu10", "mnu11", "mnu12", "mnu13", "mnu20", "mnu21", "mnu22",
-                                     "mnu30", "mnu40"}));
-        QCOMPARE(captions, QStringList({"Level", "Level 1", "Level 2", "Level 3", "Language",
-                                        "Java", "BASIC", "Instructions", "Explain"}));
+                                     "mnu23", "mnu24", "mnu25", "mnu30", "mnu40"}));
+        QCOMPARE(captions,
+                 QStringList({"Level", "Level 1", "Level 2", "Level 3", "Language", "Java", "BASIC",
+                              "Python", "C/C++", "JavaScript", "Instructions", "Explain"}));
     }
 };
 

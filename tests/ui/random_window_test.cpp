@@ -81,6 +81,9 @@ QString firstDifference(const frmArray& window) {
         {window.levelItem(3), &e.menus.level(3)},
         {window.languageItem(1), &e.menus.language(1)},
         {window.languageItem(2), &e.menus.language(2)},
+        {window.languageItem(3), &e.menus.language(3)},
+        {window.languageItem(4), &e.menus.language(4)},
+        {window.languageItem(5), &e.menus.language(5)},
         {window.mnu10->menuAction(), &e.menus.mnu10},
         {window.mnu20->menuAction(), &e.menus.mnu20}};
     for (const auto& [action, entry] : menus) {
@@ -101,11 +104,12 @@ public:
     Student(frmArray& window, unsigned seed) : window_(window), random_(seed) {}
 
     QString play() {
+        std::vector<QAction*> choices = {window_.levelItem(1), window_.levelItem(2),
+                                         window_.levelItem(3), window_.mnu30};
+        choices.insert(choices.end(), window_.languageItems.begin(), window_.languageItems.end());
         for (int i = 0, n = pick(6); i < n; ++i) {
-            QAction* choices[] = {window_.levelItem(1),    window_.levelItem(2),
-                                  window_.levelItem(3),    window_.languageItem(1),
-                                  window_.languageItem(2), window_.mnu30};
-            if (QString d = act(choices[pick(6)]); !d.isEmpty()) {
+            if (QString d = act(choices[static_cast<std::size_t>(pick(int(choices.size())))]);
+                !d.isEmpty()) {
                 return d;
             }
             closeInstructions();

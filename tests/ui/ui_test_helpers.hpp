@@ -171,20 +171,26 @@ struct ShownLoop {
     int step = 1;
 };
 
-// Reads a loop header as the student sees it, "For X = 1 to 4 Step 2" or
-// "for (x= 1; x< 5; x += 2 ) {"; nothing when the text is neither.
+// Reads a loop header as the student sees it, in any language of the menu:
+// "For X = 1 to 4 Step 2", "for (x= 1; x< 5; x += 2 ) {", "for x in range(1, 5, 2):",
+// "for (int x = 1; x < 5; x += 2) {" or with "let"; nothing when it is none of them.
 inline std::optional<ShownLoop> parseLoopHeader(const QString& header) {
-    static const QRegularExpression basic(R"(^For ([XY]) = (\d) to (\d)(?: Step (\d))?$)");
-    static const QRegularExpression java(
-        R"(^for \(([xy])= (\d); \1< (\d); \1(?:\+\+| \+= (\d)) \) \{$)");
-    if (const auto m = basic.match(header); m.hasMatch()) {
-        return ShownLoop{m.captured(1)[0], m.captured(2).toInt(), m.captured(3).toInt(),
-                         m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
-    }
-    if (const auto m = java.match(header); m.hasMatch()) {
-        return ShownLoop{m.captured(1)[0].toUpper(), m.captured(2).toInt(),
-                         m.captured(3).toInt() - 1,
-                         m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
+    // Each pattern captures the variable, the first index, the bound and the
+    // step; the bound is the last index in BASIC and one past it elsewhere.
+    static const std::pair<QRegularExpression, int> headers[] = {
+        {QRegularExpression(R"(^For ([XY]) = (\d) to (\d)(?: Step (\d))?$)"), 0},
+        {QRegularExpression(R"(^for \(([xy])= (\d); \1< (\d); \1(?:\+\+| \+= (\d)) \) \{$)"), 1},
+        {QRegularExpression(R"(^for ([xy]) in range\((\d), (\d)(?:, (\d))?\):$)"), 1},
+        {QRegularExpression(
+             R"(^for \((?:int|let) ([xy]) = (\d); \1 < (\d); \1(?:\+\+| \+= (\d))\) \{$)"),
+         1},
+    };
+    for (const auto& [pattern, past] : headers) {
+        if (const auto m = pattern.match(header); m.hasMatch()) {
+            return ShownLoop{m.captured(1)[0].toUpper(), m.captured(2).toInt(),
+                             m.captured(3).toInt() - past,
+                             m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
+        }
     }
     return std::nullopt;
 }

@@ -106,8 +106,12 @@ void tellShownOnly(QAccessibleEvent* event) {
 } // namespace
 
 void setEnabledTellingShownOnly(QWidget& window, bool enabled) {
+    tellingShownOnly([&window, enabled] { window.setEnabled(enabled); });
+}
+
+void tellingShownOnly(const std::function<void()>& change) {
     qtHandler = QAccessible::installUpdateHandler(tellShownOnly);
-    window.setEnabled(enabled);
+    change();
     QAccessible::installUpdateHandler(qtHandler);
 }
 

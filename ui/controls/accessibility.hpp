@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace tessaly {
@@ -17,5 +19,9 @@ void installAccessibility();
 // of a widget while it is hidden keeps it as never visible: Orca would leave
 // the listing's frame out of its reading of the window for good.
 void setEnabledTellingShownOnly(QWidget& window, bool enabled);
+
+// Makes `change`, telling assistive technology only of the widgets that show,
+// for the reason above: the listing rewritten while its frame is hidden.
+void tellingShownOnly(const std::function<void()>& change);
 
 } // namespace tessaly

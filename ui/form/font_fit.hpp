@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -43,5 +44,18 @@ void fitFixedCaption(QLabel& label);
 // The largest size of `font`, up to its own, at which every line of `text`
 // fits into `box` unwrapped.
 QFont fittingFont(QFont font, const QString& text, QSize box);
+
+// Where a line inside `frame` ends at the latest to stand wholly inside its
+// border, in pixels from the frame's left.
+int listingEnd(const QGroupBox& frame);
+
+// The pixel size of the listing's lines in language n (1..LanguageCount),
+// each line set in `font` (the layout's) at its place in the program frame
+// and ending at `right` (pixels from the frame's left) at most. Java and BASIC
+// keep the font's own size, for which the layout was drawn. Any other
+// language keeps it too when every line of every problem a level can draw
+// ends there, else takes the largest size at which they all do, but not below
+// 10 pt; worked out once per language, font size and frame.
+int listingPixelSize(int n, const QFont& font, int right);
 
 } // namespace tessaly

@@ -14,22 +14,23 @@
 
 namespace tessaly {
 
-void RenderCache::setCaption(QLabel& label, const std::string& caption) {
+bool RenderCache::setCaption(QLabel& label, const std::string& caption) {
     Shown& shown = recordOf(label);
     if (!shown.sizesItself) {
         shown.sizesItself = sizesItself(label);
     }
     if (!changes(shown.text, caption)) {
-        return;
+        return false;
     }
     const QString text = qs(caption);
     if (label.text() == text) {
-        return; // the first render of a caption the layout already gave
+        return true; // the first render of a caption the layout already gave
     }
     label.setText(text);
     if (*shown.sizesItself) {
         sizeWhenShown(label);
     }
+    return true;
 }
 
 // Measuring a caption is the dearest part of setting it. A label inside a
@@ -117,6 +118,21 @@ void RenderCache::setShown(QWidget& widget, bool visible) {
             widget.setVisible(visible);
         }
     }
+}
+
+bool RenderCache::setPixelSize(QLabel& label, int pixelSize) {
+    if (!changes(recordOf(label).pixelSize, pixelSize)) {
+        return false;
+    }
+    if (label.font().pixelSize() != pixelSize) {
+        QFont font = label.font();
+        font.setPixelSize(pixelSize);
+        label.setFont(font);
+        if (sizesItself(label)) {
+            sizeWhenShown(label);
+        }
+    }
+    return true;
 }
 
 void RenderCache::setMenuEntry(QAction& action, const MenuEntry& entry) {

@@ -32,13 +32,17 @@ struct MenuEntry;
 // except a menu entry's check mark, which Qt flips when the entry is chosen.
 class RenderCache {
 public:
-    void setCaption(QLabel& label, const std::string& caption);
+    // True when the caption differs from the one set last.
+    bool setCaption(QLabel& label, const std::string& caption);
     void setText(QPushButton& button, const std::string& caption);
     // True when the background changed.
     bool setColors(QWidget& widget, Color background);
     // The accessible description: what assistive technology says beyond the caption.
     void setDescription(QWidget& widget, const std::string& description);
     void setShown(QWidget& widget, bool visible);
+    // The label's font at another pixel size; a self-sizing label is resized.
+    // True when the size differs from the one set last.
+    bool setPixelSize(QLabel& label, int pixelSize);
     void setMenuEntry(QAction& action, const MenuEntry& entry);
     // Sizes the labels whose captions changed while they were hidden and that
     // show now; the render calls it last.
@@ -59,6 +63,7 @@ private:
         std::optional<Color> background;
         std::optional<bool> visible;
         std::optional<bool> enabled;
+        std::optional<int> pixelSize;
     };
 
     // Records `value` as shown; true when it differs from the last one.

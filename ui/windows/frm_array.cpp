@@ -55,6 +55,8 @@ void frmArray::buildWindow() {
     setColors(*client, look.background);
     setCentralWidget(client);
     buildControls(*client, frmArrayLayout(), "frmArray", static_cast<frmArrayForm&>(*this));
+    listingFont_ = lblCode[0]->font();
+    listingRight_ = listingEnd(*fraProgram);
     connectControls();
     buildMenus();
     describeForScreenReaders();
@@ -114,9 +116,9 @@ void frmArray::buildMenus() {
     for (const MenuTitle<const MenuEntry>& title : menus.bar()) {
         addMenuTitle(title, homes.at(title.title));
     }
-    const std::vector<const MenuEntry*> entries = menus.all();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        menuActions_[i]->setObjectName(qs(entries[i]->name));
+    menuEntries_ = menus.all();
+    for (std::size_t i = 0; i < menuEntries_.size(); ++i) {
+        menuActions_[i]->setObjectName(qs(menuEntries_[i]->name));
     }
 }
 
@@ -191,16 +193,28 @@ void frmArray::renderGrid() {
     }
 }
 
+// A language whose lines would cross the frame's edge is set smaller, all
+// nine lines alike, so the first line tells whether they change size. An
+// empty line is hidden, so that a screen reader's review of the window does
+// not stop at a blank.
 void frmArray::renderListing() {
+    const int pixelSize =
+        listingPixelSize(listingLanguage(exercise_.state), listingFont_, listingRight_);
+    const bool resized = shown_.setPixelSize(*lblCode[0], pixelSize);
     for (int i = 0; i < Listing::LineCount; ++i) {
-        shown_.setCaption(*lblCode[i], exercise_.listing.line(i));
+        const std::string& line = exercise_.listing.line(i);
+        if (resized) {
+            shown_.setPixelSize(*lblCode[i], pixelSize);
+        }
+        if (shown_.setCaption(*lblCode[i], line)) {
+            shown_.setShown(*lblCode[i], !line.empty());
+        }
     }
 }
 
 void frmArray::renderMenus() {
-    const std::vector<const MenuEntry*> entries = std::as_const(exercise_.menus).all();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        shown_.setMenuEntry(*menuActions_[i], *entries[i]);
+    for (std::size_t i = 0; i < menuEntries_.size(); ++i) {
+        shown_.setMenuEntry(*menuActions_[i], *menuEntries_[i]);
     }
 }
 
@@ -307,9 +321,10 @@ void frmArray::writeSignInDate(const QString& date) {
     render();
 }
 
+// The listing changes while its frame is hidden, before Start.
 void frmArray::chooseLanguage(int n) {
     exercise_.chooseLanguage(n);
-    render();
+    tellingShownOnly([this] { render(); });
 }
 
 void frmArray::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 #include "ui/form/render_cache.hpp"
 #include "ui/windows/frm_explain.hpp"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -112,6 +113,8 @@ private:
 
     // The menu entries beside the engine's, in the order of Menus::all().
     std::vector<QAction*> menuActions_;
+    // The engine's entries, taken once: the menu tree never changes its shape.
+    std::vector<const MenuEntry*> menuEntries_;
     GridKeyboard* gridKeyboard_ = nullptr;
     int shownProblem_ = -1;          // the problem the grid's keyboard stop belongs to
     bool describedAsTested_ = false; // the cells' descriptions tell a test's result
@@ -122,6 +125,9 @@ private:
     Exercise exercise_;
     std::unique_ptr<ResultSheetPrinter> printer_;
     RenderCache shown_; // what render() last put on the widgets
+    // The listing's font as the layout gives it, and where its lines must end.
+    QFont listingFont_;
+    int listingRight_ = 0;
 };
 
 } // namespace tessaly

@@ -5,6 +5,7 @@
 #include "ui/controls/accessibility.hpp"
 #include "ui/controls/announce.hpp"
 #include "ui/form/builder.hpp"
+#include "ui/form/font_fit.hpp"
 #include "ui/form/layout.hpp"
 #include "ui/form/look.hpp"
 #include "ui/form/qt_convert.hpp"
@@ -70,14 +71,26 @@ void frmExplain::fillFixedTexts(const Exercise& exercise) {
     txtDiagnosis->setPlainText(qs(diagnosis_.text));
     // The text is named after its frame, as a box is after its caption.
     txtDiagnosis->setAccessibleName(fraDiagnosis->title());
-    for (int i = 0; i < Listing::LineCount; ++i) {
-        shown_.setCaption(*lblCode[i], exercise.listing.line(i));
-    }
+    fillListing(exercise);
     const ReplayGrid grid = replay_.gridAt(0);
     for (int k = 1; k <= CellCount; ++k) {
         shown_.setCaption(*lblMark[k], numberOrBlank(grid[static_cast<std::size_t>(k)].mark));
     }
     cmdFirstMistake->setEnabled(replay_.firstMistake() != 0);
+}
+
+// The listing as the exercise window shows it: in the same size, with its
+// empty lines hidden.
+void frmExplain::fillListing(const Exercise& exercise) {
+    const QGroupBox& frame = *control<QGroupBox>(*this, "fraProgram");
+    const int pixelSize =
+        listingPixelSize(listingLanguage(exercise.state), lblCode[0]->font(), listingEnd(frame));
+    for (int i = 0; i < Listing::LineCount; ++i) {
+        const std::string& line = exercise.listing.line(i);
+        shown_.setPixelSize(*lblCode[i], pixelSize);
+        shown_.setCaption(*lblCode[i], line);
+        shown_.setShown(*lblCode[i], !line.empty());
+    }
 }
 
 void frmExplain::render() {

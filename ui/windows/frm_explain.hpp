@@ -40,6 +40,7 @@ private:
     void buildWindow();
     void connectControls();
     void fillFixedTexts(const Exercise& exercise);
+    void fillListing(const Exercise& exercise);
     void render();
 
     Diagnosis diagnosis_;
