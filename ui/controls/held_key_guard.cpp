@@ -78,14 +78,19 @@ bool HeldKeyGuard::repeated(const QKeyEvent& key) {
     return repeat;
 }
 
+// The server answers after the events it sent before, so a release (or a
+// repeat) that is on its way has been handled by the next check; a key still
+// up then lost its release.
 void HeldKeyGuard::checkKeysDown() {
     bool anyDown = false;
     for (auto& [key, state] : keys_) {
         const std::optional<bool> down = state.down ? isDown_(state.scanCode) : std::nullopt;
-        if (down.has_value() && !*down) {
+        const bool up = down.has_value() && !*down;
+        if (up && state.upAtLastCheck) {
             state.down = false;
             state.released = false;
         }
+        state.upAtLastCheck = up && state.down;
         anyDown = anyDown || state.down;
     }
     if (!anyDown) {

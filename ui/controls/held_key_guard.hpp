@@ -30,7 +30,8 @@ namespace tessaly {
 // A release can be lost: a press that closes a window sends its release to a
 // window that is gone, or to none while the window manager moves the focus.
 // A key that is down is therefore checked with the window system every few
-// milliseconds until its release comes, and a press that comes later than the
+// milliseconds until its release comes (a key found up twice in a row lost
+// its release), and a press that comes later than the
 // window system's repeat delay after the key's last event is a new press.
 class HeldKeyGuard : public QObject {
     Q_OBJECT
@@ -62,6 +63,7 @@ private:
         bool released = false;
         quint64 lastEventAt = 0; // the time stamp of the last press or release, in ms
         quint32 scanCode = 0;
+        bool upAtLastCheck = false; // the window system said the key was up
     };
     std::map<int, KeyState> keys_;
     bool repeatsArePressesAlone_ = false;
