@@ -165,8 +165,11 @@ def step(name, keys, *expected, seconds=10):
 
 
 def press(*keys):
+    """Each key as a person presses it: down, a moment, up."""
     for key in keys:
-        subprocess.run(["xdotool", "key", key], check=True)
+        subprocess.run(["xdotool", "keydown", key], check=True)
+        time.sleep(0.08)
+        subprocess.run(["xdotool", "keyup", key], check=True)
         time.sleep(0.15)
 
 
@@ -296,8 +299,19 @@ def explain(window, order):
     """Explain from the menu bar by Alt, the arrows and Enter: the diagnosis,
     the replay's first step, and the exercise's "Next" again after Escape."""
     app = window.parent
-    step("Alt", ["alt"])
-    step("Right, Right to Explain", ["Right", "Right"], "Explain")
+    for attempt in (1, 2):
+        step("Alt", ["alt"])
+        speech.mark()
+        press("Right", "Right")
+        said = speech.wait_for("Explain")
+        log.append(("Right, Right to Explain", said))
+        if in_order(said, ["Explain"]) or attempt == 2:
+            break
+        # Under Orca, Qt's menu bar now and then misses a lone Alt (Qt's
+        # accessibility bridge holds each key until Orca has seen it); the
+        # arrows then leave the focus on "Next". Said in the log, tried again.
+        print("the menu bar missed Alt; Orca said %r" % said, flush=True)
+    check(in_order(said, ["Explain"]), "Right, Right to Explain: Orca said %r" % said)
     dialog = lambda: (named(app, "Explain", pyatspi.ROLE_DIALOG) or [None])[0]
     speech.mark()
     press("Return")
