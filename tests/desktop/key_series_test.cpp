@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A whole series played with one key, through the X server as a keyboard sends
-// it (key_series_test.sh runs this on a private X server with a window
+// it (held_key_test.sh runs this on a private X server with a window
 // manager): each press of Enter or Space acts exactly once, also the press
 // right after a window, a menu or a dialog closed on a press, and a key held
 // down acts once. After every press the program must reach the next state and
