@@ -9,6 +9,10 @@ namespace tessaly {
 
 Program::Program(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
     heldKeys_.setRepeatsArePressesAlone(repeatHeldKeysWithoutReleases());
+    if (const std::optional<int> delay = heldKeyRepeatDelay()) {
+        heldKeys_.setRepeatDelay(*delay);
+        heldKeys_.setKeyDownQuery(keyIsDown);
+    }
     frmSignIn_ = std::make_unique<frmSignIn>([this]() -> frmArray& { return createMainWindow(); });
     connect(frmSignIn_.get(), &frmSignIn::signedIn, this, &Program::removeSignIn);
     connect(frmSignIn_.get(), &frmSignIn::endRequested, this, &Program::end);

@@ -173,8 +173,11 @@ def step(name, keys, *expected, seconds=10):
 
 
 def press(*keys):
+    """Each key as a person presses it: down, a moment, up."""
     for key in keys:
-        subprocess.run(["xdotool", "key", key], check=True)
+        subprocess.run(["xdotool", "keydown", key], check=True)
+        time.sleep(0.08)
+        subprocess.run(["xdotool", "keyup", key], check=True)
         time.sleep(0.15)
 
 
@@ -321,6 +324,27 @@ def move_to(start, target):
     return (["Down"] * rows + ["Up"] * -rows + ["Right"] * columns + ["Left"] * -columns)
 
 
+def explain(window, order):
+    """Explain from the menu bar by Alt, the arrows and Enter: the diagnosis,
+    the replay's first step, and the exercise's "Next" again after Escape."""
+    app = window.parent
+    step("Alt", ["alt"])
+    step("Right, Right to Explain", ["Right", "Right"], "Instructions", "Explain")
+    dialog = lambda: (named(app, "Explain", pyatspi.ROLE_DIALOG) or [None])[0]
+    speech.mark()
+    press("Return")
+    explain_window = wait_until(dialog, "the Explain window", seconds=10)
+    text = named(explain_window, "Diagnosis", pyatspi.ROLE_TEXT)[0].queryText()
+    diagnosis = text.getText(0, text.characterCount)
+    said = speech.wait_for("Explain", diagnosis)
+    log.append(("Enter on Explain", said))
+    check(in_order(said, ["Explain", diagnosis]),
+          "Enter on Explain: the window and the diagnosis %r, Orca said %r" % (diagnosis, said))
+    step("Right in the replay", ["Right"], "Step 1 of %d" % len(order),
+         "row %d, column %d" % order[0])
+    step("Escape", ["Escape"], "Next push button")
+
+
 def first_problem(window):
     """Three marks, one taken back, Test Now!, a look at the cells, Next."""
     order = visit_order(window)
@@ -346,6 +370,7 @@ def first_problem(window):
     check(verdict.endswith("Right %s, Wrong %s, Score %s" % (
         shown_counters["Right"], shown_counters["Wrong"], shown_counters["Score"])),
         "the verdict's totals are the window's: %r" % shown_counters)
+    explain(window, order)
     # Back into the grid: the cell left last, now tested.
     let_orca_forget()
     said = step("Shift+Tab back into the grid", ["shift+Tab"], "push button")

@@ -3,9 +3,10 @@
 # A window destroyed by the window system (as `xdotool windowclose` does) ends
 # the program, as Exit does: the sign-in window, which would otherwise leave the
 # exercise window disabled for good, and the exercise window, idle or while
-# Print waits for a print service that never answers. Runs on a private X
-# server with a window manager when one is installed. Exit 77 (skipped) when a
-# tool is missing.
+# Print waits for a print service that never answers. The Explain window
+# destroyed so is closed as its Close does: the exercise window goes on, and
+# Explain opens again. Runs on a private X server with a window manager when
+# one is installed. Exit 77 (skipped) when a tool is missing.
 #
 #   window_close_test.sh PROGRAM
 set -u
@@ -60,6 +61,13 @@ to_series_end() {
     done
 }
 
+# Alt and the arrows to Explain in the menu bar, and Enter.
+open_explain() {
+    xdotool key alt
+    sleep 0.2
+    xdotool key Right Right Return
+}
+
 # One case: the program started, brought to the state `case` names, and the
 # window destroyed from outside.
 close_case() {
@@ -85,6 +93,23 @@ close_case() {
         xdotool key space # Print: it waits for the silent service
         sleep 1
         ;;
+    "Explain window")
+        xdotool type --delay 50 '~'
+        xdotool key Return
+        find_window '^Tessaly$' >/dev/null
+        sleep 0.5
+        xdotool key space space # Start, Test Now!
+        open_explain
+        explain=$(find_window '^Explain$')
+        [ -n "$explain" ] || fail "$case: Explain did not open"
+        xdotool windowclose "$explain"
+        sleep 0.5
+        open_explain # blocked by a lost Explain, the window would not answer
+        [ -n "$(find_window '^Explain$')" ] || fail "$case: Explain did not open again"
+        xdotool key Escape
+        window=$(find_window '^Tessaly$')
+        sleep 0.5
+        ;;
     esac
     xdotool windowclose "$window"
     for _ in $(seq 50); do
@@ -104,7 +129,7 @@ close_case() {
 }
 
 silent_service "$workdir/silent.sock"
-cases=("sign-in window" "exercise window, idle" "exercise window while printing")
+cases=("sign-in window" "exercise window, idle" "exercise window while printing" "Explain window")
 for case in "${cases[@]}"; do
     close_case "$case"
 done

@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QTemporaryDir>
 
 using namespace tessaly;
 using namespace tessaly::test;
@@ -76,7 +77,11 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyTessalyLook(*qApp); }
+    void initTestCase() {
+        applyTessalyLook(*qApp);
+        QVERIFY(folder_.isValid());
+        printWithoutService(folder_.path());
+    }
 
     void wholeSeriesByKeys_data() {
         QTest::addColumn<int>("level");
@@ -231,12 +236,7 @@ private slots:
         auto signIn = openSignIn();
         frmArray& main = signIn.mainWindow();
         QVERIFY(signInWithCode(signIn));
-        if (phase >= 1) {
-            click(main.cmdStart);
-        }
-        for (int presses = 0; presses < (phase == 3 ? 39 : phase - 1); ++presses) {
-            click(main.cmdRun);
-        }
+        playTo(main, phase);
         QWidget* before = main.clientArea()->findChild<QWidget*>(focused);
         before->setFocus();
         const QStringList seen = gridRows(main) << main.lblProbNum->text() << main.cmdRun->text();
@@ -251,6 +251,103 @@ private slots:
         QVERIFY(!main.fraInstructions->isVisible());
         QCOMPARE(QApplication::focusWidget(), before);
         QCOMPARE(gridRows(main) << main.lblProbNum->text() << main.cmdRun->text(), seen);
+    }
+
+    // The arrow keys never move the focus off the exercise's buttons (a push
+    // button takes them for Tab, and the next stop is often Exit), nor out of
+    // the grid at its edge; after Explain's replay, stepped with Right, a Right
+    // on "Next" stays there.
+    void arrowsStayOffExit_data() {
+        QTest::addColumn<int>("phase"); // as in instructionsKeepTheFocusSafe
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Start, Right") << 0 << "cmdStart" << int(Qt::Key_Right);
+        QTest::newRow("Start, Up") << 0 << "cmdStart" << int(Qt::Key_Up);
+        QTest::newRow("Test Now!, Right") << 1 << "cmdRun" << int(Qt::Key_Right);
+        QTest::newRow("Test Now!, Left") << 1 << "cmdRun" << int(Qt::Key_Left);
+        QTest::newRow("grid's first cell, Left") << 1 << "lblCell1" << int(Qt::Key_Left);
+        QTest::newRow("Next after Explain, Right") << 2 << "cmdRun" << int(Qt::Key_Right);
+        QTest::newRow("Next after Explain, Down") << 2 << "cmdRun" << int(Qt::Key_Down);
+        QTest::newRow("Print, Right") << 3 << "cmdPrint" << int(Qt::Key_Right);
+        QTest::newRow("Print, Left") << 3 << "cmdPrint" << int(Qt::Key_Left);
+    }
+
+    void arrowsStayOffExit() {
+        QFETCH(int, phase);
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        auto signIn = openSignIn();
+        frmArray& main = signIn.mainWindow();
+        QVERIFY(signInWithCode(signIn));
+        playTo(main, phase);
+        QWidget* before = main.clientArea()->findChild<QWidget*>(focused);
+        before->setFocus();
+        if (phase == 2) {
+            main.mnu40->trigger();
+            QTRY_VERIFY(main.explainWindow() != nullptr && main.explainWindow()->isActiveWindow());
+            QTest::keyClick(main.explainWindow()->fraReplay, Qt::Key_Right);
+            QTest::keyClick(main.explainWindow()->fraReplay, Qt::Key_Escape);
+            QTRY_COMPARE(QApplication::focusWidget(), before);
+        }
+        press(key);
+        QCOMPARE(QApplication::focusWidget(), before);
+    }
+
+    // With the instructions open, closing Explain gives the focus to the
+    // panel's OK, never to a control under the panel.
+    void explainClosedOverTheInstructions_data() {
+        QTest::addColumn<int>("phase");
+        QTest::addColumn<QString>("focused"); // before the panel opened
+        QTest::newRow("reviewing, on Next") << 2 << "cmdRun";
+        QTest::newRow("reviewing, in the grid") << 2 << "lblCell1";
+        QTest::newRow("series over, on Print") << 3 << "cmdPrint";
+    }
+
+    void explainClosedOverTheInstructions() {
+        QFETCH(int, phase);
+        QFETCH(QString, focused);
+        auto signIn = openSignIn();
+        frmArray& main = signIn.mainWindow();
+        QVERIFY(signInWithCode(signIn));
+        playTo(main, phase);
+        main.clientArea()->findChild<QWidget*>(focused)->setFocus();
+        main.mnu30->trigger();
+        main.mnu40->trigger();
+        QTRY_VERIFY(main.explainWindow() != nullptr && main.explainWindow()->isActiveWindow());
+        QTest::keyClick(main.explainWindow()->fraReplay, Qt::Key_Escape);
+        QTRY_VERIFY(main.explainWindow() == nullptr);
+        QVERIFY(main.fraInstructions->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), main.cmdOK);
+    }
+
+    // The sheet is the score, never the instructions: Print closes them first.
+    void printClosesTheInstructions() {
+        auto signIn = openSignIn();
+        frmArray& main = signIn.mainWindow();
+        QVERIFY(signInWithCode(signIn));
+        playTo(main, 3);
+        main.mnu30->trigger();
+        bool panelPrinted = true;
+        main.printer().askToSavePdf = [&](const QString&) {
+            panelPrinted = main.fraInstructions->isVisible();
+            return false;
+        };
+        main.cmdPrint->click();
+        QVERIFY(!panelPrinted);
+        QCOMPARE(QApplication::focusWidget(), main.cmdPrint); // nothing was printed
+    }
+
+private:
+    QTemporaryDir folder_;
+
+    // 0 before Start, 1 in a problem, 2 reviewing its test, 3 series over.
+    static void playTo(frmArray& main, int phase) {
+        if (phase >= 1) {
+            click(main.cmdStart);
+        }
+        for (int presses = 0; presses < (phase == 3 ? 39 : phase - 1); ++presses) {
+            click(main.cmdRun);
+        }
     }
 };
 

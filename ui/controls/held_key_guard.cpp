@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace tessaly {
@@ -13,6 +14,14 @@ namespace {
 // check allows as much as this between them. Nobody releases and presses a
 // key again this quickly.
 constexpr quint64 RepeatPairGap = 10;
+
+// How much later than the repeat delay a busy X server may send a held key's
+// first repeat.
+constexpr quint64 RepeatLateness = 250;
+
+// How often a key that is down is checked for a release that never came: well
+// within the time anyone takes to press the key again.
+constexpr int KeyCheckInterval = 30;
 
 bool pressesOnce(int key) {
     switch (key) {
@@ -35,12 +44,21 @@ bool typing(int key) {
 
 } // namespace
 
-HeldKeyGuard::HeldKeyGuard(QObject* parent) : QObject(parent) {
+HeldKeyGuard::HeldKeyGuard(QObject* parent) : QObject(parent), check_(new QTimer(this)) {
+    check_->setInterval(KeyCheckInterval);
+    connect(check_, &QTimer::timeout, this, &HeldKeyGuard::checkKeysDown);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool HeldKeyGuard::repeated(const QKeyEvent& key) {
     KeyState& state = keys_[key.key()];
+    const quint64 lastRepeatAt =
+        state.lastEventAt + static_cast<quint64>(repeatDelay_) + RepeatLateness;
+    if (state.down && key.timestamp() > lastRepeatAt) {
+        state.down = false; // its release was lost
+    }
+    state.lastEventAt = key.timestamp();
+    state.scanCode = key.nativeScanCode();
     if (key.type() == QEvent::KeyRelease) {
         if (!key.isAutoRepeat()) {
             state.down = false;
@@ -54,7 +72,30 @@ bool HeldKeyGuard::repeated(const QKeyEvent& key) {
                                    key.timestamp() - state.releasedAt <= RepeatPairGap;
     const bool repeat = key.isAutoRepeat() || state.down || pairedWithRelease;
     state.down = true;
+    if (isDown_ && !check_->isActive()) {
+        check_->start();
+    }
     return repeat;
+}
+
+// The server answers after the events it sent before, so a release (or a
+// repeat) that is on its way has been handled by the next check; a key still
+// up then lost its release.
+void HeldKeyGuard::checkKeysDown() {
+    bool anyDown = false;
+    for (auto& [key, state] : keys_) {
+        const std::optional<bool> down = state.down ? isDown_(state.scanCode) : std::nullopt;
+        const bool up = down.has_value() && !*down;
+        if (up && state.upAtLastCheck) {
+            state.down = false;
+            state.released = false;
+        }
+        state.upAtLastCheck = up && state.down;
+        anyDown = anyDown || state.down;
+    }
+    if (!anyDown) {
+        check_->stop();
+    }
 }
 
 bool HeldKeyGuard::eventFilter(QObject* watched, QEvent* event) {

@@ -3,9 +3,12 @@
 
 #include <QObject>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 class QKeyEvent;
+class QTimer;
 
 namespace tessaly {
 
@@ -23,6 +26,13 @@ namespace tessaly {
 // - a press Qt flags as a repeat.
 // Two separate presses, however quick, stay two. Other keys repeat as before
 // (the grid's arrows), and Space repeats in a box that takes typing.
+//
+// A release can be lost: a press that closes a window sends its release to a
+// window that is gone, or to none while the window manager moves the focus.
+// A key that is down is therefore checked with the window system every few
+// milliseconds until its release comes (a key found up twice in a row lost
+// its release), and a press that comes later than the
+// window system's repeat delay after the key's last event is a new press.
 class HeldKeyGuard : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +41,12 @@ public:
 
     // Whether the window system repeats a held key with presses alone.
     void setRepeatsArePressesAlone(bool alone) { repeatsArePressesAlone_ = alone; }
+    // How long the window system waits before it repeats a held key, in ms.
+    void setRepeatDelay(int ms) { repeatDelay_ = ms; }
+    // Asks the window system whether the key with a native scan code is down
+    // now; nothing when it cannot tell.
+    using KeyDownQuery = std::function<std::optional<bool>(quint32 nativeScanCode)>;
+    void setKeyDownQuery(KeyDownQuery isDown) { isDown_ = std::move(isDown); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,14 +54,22 @@ protected:
 private:
     // Records the key's state; true when the press is a repeat.
     bool repeated(const QKeyEvent& key);
+    // Forgets a key down whose release never came.
+    void checkKeysDown();
 
     struct KeyState {
         bool down = false;
         quint64 releasedAt = 0; // the time stamp of the last release, in ms
         bool released = false;
+        quint64 lastEventAt = 0; // the time stamp of the last press or release, in ms
+        quint32 scanCode = 0;
+        bool upAtLastCheck = false; // the window system said the key was up
     };
     std::map<int, KeyState> keys_;
     bool repeatsArePressesAlone_ = false;
+    int repeatDelay_ = 660; // the X server's default
+    KeyDownQuery isDown_;
+    QTimer* check_ = nullptr;
 };
 
 } // namespace tessaly

@@ -3,6 +3,7 @@
 
 #include "ui/controls/accessibility.hpp"
 #include "ui/controls/announce.hpp"
+#include "ui/controls/arrow_guard.hpp"
 #include "ui/controls/double_click_guard.hpp"
 #include "ui/controls/grid_keyboard.hpp"
 #include "ui/form/builder.hpp"
@@ -11,6 +12,7 @@
 #include "ui/form/qt_convert.hpp"
 #include "ui/form/render_cache.hpp"
 #include "ui/platform/clock.hpp"
+#include "ui/platform/window_watch.hpp"
 #include "ui/print/result_sheet_printer.hpp"
 #include "ui/windows/instructions_focus.hpp"
 #include "ui/windows/instructions_text.hpp"
@@ -64,7 +66,7 @@ void frmArray::buildWindow() {
         lblCell, [this](int k) { lblCell_Click(k); },
         [this](QWidget* entry) { setFocusOrder(entry); });
     gridKeyboard_->setParent(this); // goes with the window
-    instructionsFocus_ = new InstructionsFocus(*client, *fraInstructions, *gridKeyboard_,
+    instructionsFocus_ = new InstructionsFocus(*client, *fraInstructions, *cmdOK, *gridKeyboard_,
                                                {cmdRun, cmdStart, cmdPrint});
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -75,6 +77,9 @@ void frmArray::connectControls() {
     }
     ignoreDoubleClicks(*cmdRun);   // the verdict stays on show until a click of its own
     ignoreDoubleClicks(*cmdPrint); // a double-click prints one sheet
+    for (QPushButton* button : {cmdStart, cmdRun, cmdPrint, cmdOK}) {
+        keepArrowsOn(*button); // never onto Exit
+    }
     connect(cmdRun, &QPushButton::clicked, this, &frmArray::cmdRun_Click);
     connect(cmdStart, &QPushButton::clicked, this, &frmArray::cmdStart_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmArray::cmdPrint_Click);
@@ -265,6 +270,11 @@ void frmArray::lblCell_Click(int index) {
 // a failure the focus stays on Print, so that one more Space cannot end the
 // program and lose the student's sheet.
 void frmArray::cmdPrint_Click() {
+    // The sheet shows the score, never the instructions over it.
+    if (exercise_.fraInstructionsVisible) {
+        cmdOK_Click();
+        cmdPrint->setFocus(Qt::OtherFocusReason);
+    }
     if (printer_->printResultSheet()) {
         cmdExit->setFocus();
     }
@@ -295,9 +305,16 @@ void frmArray::mnu40_Click() {
     explain_ = new frmExplain(exercise_, *this);
     connect(explain_, &QDialog::finished, this, &frmArray::explainClosed);
     explain_->open();
+    // Destroyed from outside, the window would leave this one blocked for good.
+    explainWatch_ = std::make_unique<WindowLossWatch>(*explain_, [explain = explain_] {
+        if (explain != nullptr) {
+            explain->reject();
+        }
+    });
 }
 
 void frmArray::explainClosed() {
+    explainWatch_.reset();
     explain_->deleteLater();
     explain_ = nullptr;
     activateWindow();

@@ -27,6 +27,7 @@ namespace tessaly {
 class GridKeyboard;
 class InstructionsFocus;
 class ResultSheetPrinter;
+class WindowLossWatch;
 
 // The exercise window. Every handler calls the engine, then render() mirrors
 // the engine onto the widgets, then the window does what only it can do.
@@ -120,6 +121,7 @@ private:
     bool describedAsTested_ = false; // the cells' descriptions tell a test's result
     InstructionsFocus* instructionsFocus_ = nullptr;
     QPointer<frmExplain> explain_;
+    std::unique_ptr<WindowLossWatch> explainWatch_;
     QPointer<QWidget> focusBeforeExplain_;
     std::unique_ptr<RandomSource> random_;
     Exercise exercise_;

@@ -9,9 +9,9 @@
 
 namespace tessaly {
 
-InstructionsFocus::InstructionsFocus(QWidget& client, QWidget& panel, GridKeyboard& grid,
-                                     std::vector<QWidget*> fallbacks)
-    : QObject(&client), client_(client), panel_(panel), grid_(grid),
+InstructionsFocus::InstructionsFocus(QWidget& client, QWidget& panel, QWidget& panelOk,
+                                     GridKeyboard& grid, std::vector<QWidget*> fallbacks)
+    : QObject(&client), client_(client), panel_(panel), panelOk_(panelOk), grid_(grid),
       fallbacks_(std::move(fallbacks)) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && client_.isAncestorOf(now)) {
@@ -37,13 +37,10 @@ void InstructionsFocus::closed() {
 
 void InstructionsFocus::cover(bool covered) {
     if (covered && covered_.isEmpty()) {
-        const QRect panel = panel_.geometry();
         for (QWidget* widget : client_.findChildren<QWidget*>()) {
             // The grid's cells are the grid keyboard's to hand out.
-            const bool inPanel =
-                panel_.isAncestorOf(widget) || qobject_cast<ClickableLabel*>(widget) != nullptr;
-            const QRect place(widget->mapTo(&client_, QPoint(0, 0)), widget->size());
-            if (!inPanel && widget->focusPolicy() != Qt::NoFocus && panel.intersects(place)) {
+            const bool cell = qobject_cast<ClickableLabel*>(widget) != nullptr;
+            if (!cell && widget->focusPolicy() != Qt::NoFocus && underPanel(*widget)) {
                 covered_.insert(widget, widget->focusPolicy());
                 widget->setFocusPolicy(Qt::NoFocus);
             }
@@ -57,21 +54,35 @@ void InstructionsFocus::cover(bool covered) {
     grid_.setCovered(covered);
 }
 
-// Never to Exit unless Exit had it: the fallbacks are the controls the phase
-// works with.
+bool InstructionsFocus::underPanel(const QWidget& widget) const {
+    const QRect place(widget.mapTo(&client_, QPoint(0, 0)), widget.size());
+    return !panel_.isAncestorOf(&widget) && panel_.geometry().intersects(place);
+}
+
 void InstructionsFocus::giveBack(QWidget* before) {
+    QWidget* target = usableOrFallback(before);
+    if (open_ && (target == nullptr || underPanel(*target))) {
+        target = &panelOk_;
+    }
+    if (target != nullptr) {
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Never Exit unless Exit had it: the fallbacks are the controls the phase
+// works with.
+QWidget* InstructionsFocus::usableOrFallback(QWidget* before) const {
     const bool usable = before != nullptr && before->isVisible() && before->isEnabled() &&
-                        client_.window()->isAncestorOf(before) && !panel_.isAncestorOf(before);
+                        client_.window()->isAncestorOf(before);
     if (usable) {
-        before->setFocus(Qt::OtherFocusReason);
-        return;
+        return before;
     }
     for (QWidget* candidate : fallbacks_) {
         if (candidate->isVisible()) {
-            candidate->setFocus(Qt::OtherFocusReason);
-            return;
+            return candidate;
         }
     }
+    return nullptr;
 }
 
 } // namespace tessaly
