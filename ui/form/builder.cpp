@@ -47,8 +47,16 @@ void applyLook(QLabel& label, const Control& row, const char* context) {
     // caption has nothing to fit (the render sizes it when it gets one):
     // measuring either is wasted start-up time.
     const bool fitsAlready = (row.look & AutoSize) != 0 || row.caption.empty();
-    if (!fitsAlready) {
-        row.background ? fitFixedCaption(label) : widenToCaption(label);
+    // A coloured label keeps its box, which its layout caption fits; only a
+    // translated caption is measured, and set smaller where it is too wide.
+    const bool translated = label.text() != QLatin1String(row.caption.c_str());
+    if (fitsAlready) {
+        return;
+    }
+    if (!row.background) {
+        widenToCaption(label);
+    } else if (translated) {
+        fitFixedCaption(label);
     }
 }
 
