@@ -94,6 +94,16 @@ def stop_all():
 
 # --- what Orca said ----------------------------------------------------------
 
+
+def decoded(line):
+    """A line of the speech file: UTF-8, or Latin-1 where a speech-dispatcher
+    (Debian 13's) writes a language it has no charset for in its own default."""
+    try:
+        return line.decode("utf-8")
+    except UnicodeDecodeError:
+        return line.decode("latin-1")
+
+
 class Speech:
     """The utterances appended to the file, one a line."""
 
@@ -103,8 +113,8 @@ class Speech:
     @staticmethod
     def lines():
         try:
-            with open(SAID, encoding="utf-8", errors="replace") as said:
-                return [line.rstrip("\n") for line in said]
+            with open(SAID, "rb") as said:
+                return [decoded(line).rstrip("\n") for line in said]
         except FileNotFoundError:
             return []
 
