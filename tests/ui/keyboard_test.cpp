@@ -236,9 +236,7 @@ private slots:
         auto signIn = openSignIn();
         frmArray& main = signIn.mainWindow();
         QVERIFY(signInWithCode(signIn));
-        playTo(main, phase);
-        QWidget* before = main.clientArea()->findChild<QWidget*>(focused);
-        before->setFocus();
+        QWidget* before = focusAt(main, phase, focused);
         const QStringList seen = gridRows(main) << main.lblProbNum->text() << main.cmdRun->text();
 
         main.mnu30->trigger();
@@ -279,9 +277,7 @@ private slots:
         auto signIn = openSignIn();
         frmArray& main = signIn.mainWindow();
         QVERIFY(signInWithCode(signIn));
-        playTo(main, phase);
-        QWidget* before = main.clientArea()->findChild<QWidget*>(focused);
-        before->setFocus();
+        QWidget* before = focusAt(main, phase, focused);
         if (phase == 2) {
             main.mnu40->trigger();
             QTRY_VERIFY(main.explainWindow() != nullptr && main.explainWindow()->isActiveWindow());
@@ -309,8 +305,7 @@ private slots:
         auto signIn = openSignIn();
         frmArray& main = signIn.mainWindow();
         QVERIFY(signInWithCode(signIn));
-        playTo(main, phase);
-        main.clientArea()->findChild<QWidget*>(focused)->setFocus();
+        focusAt(main, phase, focused);
         main.mnu30->trigger();
         main.mnu40->trigger();
         QTRY_VERIFY(main.explainWindow() != nullptr && main.explainWindow()->isActiveWindow());
@@ -339,6 +334,14 @@ private slots:
 
 private:
     QTemporaryDir folder_;
+
+    // Plays to `phase` and puts the focus on the control named `focused`.
+    static QWidget* focusAt(frmArray& main, int phase, const QString& focused) {
+        playTo(main, phase);
+        QWidget* control = main.clientArea()->findChild<QWidget*>(focused);
+        control->setFocus();
+        return control;
+    }
 
     // 0 before Start, 1 in a problem, 2 reviewing its test, 3 series over.
     static void playTo(frmArray& main, int phase) {
